@@ -1,0 +1,33 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace faktorlupe {
+
+// The run-time errors the program can raise. Each carries the classic BASIC error number,
+// so that a report reads the way users of such programs know it.
+enum class ErrorNumber {
+    // A procedure got an argument outside its domain, e.g. the square root of a negative number.
+    InvalidArgument = 5,
+    // A value does not fit the type it is converted to, e.g. 2147483648 as a 32-bit integer.
+    Overflow = 6,
+};
+
+// The one exception type of the program: an error number and its German message text.
+// Raising it leaves the running handler; the window decides how to report it.
+class RuntimeError final : public std::runtime_error {
+public:
+    explicit RuntimeError(ErrorNumber number);
+
+    ErrorNumber number() const { return m_number; }
+    int code() const { return static_cast<int>(m_number); }
+
+private:
+    ErrorNumber m_number;
+};
+
+// The German message text for an error number, e.g. "Überlauf" for the overflow.
+std::string messageOf(ErrorNumber number);
+
+} // namespace faktorlupe

@@ -1,0 +1,32 @@
+#include "Stopwatch.h"
+
+#include "runtime/Clock.h"
+#include "runtime/DecimalSeparator.h"
+#include "runtime/NumberFromText.h"
+#include "runtime/NumberText.h"
+
+#include <utility>
+
+namespace faktorlupe {
+namespace {
+constexpr double kHundredthsPerDay = 8640000;
+}
+
+Stopwatch::Stopwatch() : Stopwatch(secondsSinceMidnight, userDecimalSeparator()) {}
+
+Stopwatch::Stopwatch(Clock clock, std::string decimalSeparator)
+    : m_clock(std::move(clock)), m_decimalSeparator(std::move(decimalSeparator)) {}
+
+double Stopwatch::reading() const {
+    const float hundredths = m_clock() * 100.0f;
+    return numberFromText(textOfSingle(hundredths, m_decimalSeparator));
+}
+
+std::string Stopwatch::elapsedText(float startZeit) const {
+    double end = reading();
+    if (end < startZeit)
+        end += kHundredthsPerDay;
+    return textOfDouble((end - startZeit) / 100.0, m_decimalSeparator);
+}
+
+} // namespace faktorlupe

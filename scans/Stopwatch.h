@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace faktorlupe {
+
+// Times a scan in hundredths of a second since local midnight, as the program always has: each
+// reading is written as 7-digit text with the user's decimal separator and read back by a reader
+// that knows only ".". So under a decimal-comma locale a reading is cut at the comma and only
+// whole hundredths count, and from 1000000 hundredths (02:46:40) on the text has no fraction at
+// all. The elapsed time is shown in seconds with up to 15 significant digits.
+class Stopwatch final {
+public:
+    // Seconds since local midnight, in single precision.
+    using Clock = std::function<float()>;
+
+    // The wall clock and the user's decimal separator.
+    Stopwatch();
+    Stopwatch(Clock clock, std::string decimalSeparator);
+
+    // A reading in hundredths, after its round trip through text.
+    double reading() const;
+    // The start reading, which the scan keeps in single precision.
+    float start() const { return static_cast<float>(reading()); }
+    // The seconds since the start reading, as text. An end reading below the start belongs to
+    // the next day: a scan that runs across midnight shows its true time, not a negative one.
+    std::string elapsedText(float startZeit) const;
+
+private:
+    Clock m_clock;
+    std::string m_decimalSeparator;
+};
+
+} // namespace faktorlupe

@@ -1,0 +1,85 @@
+#include "RecordingFormView.h"
+#include "scans/Scans.h"
+#include "scans/Stopwatch.h"
+
+#include <gtest/gtest.h>
+#include <tuple>
+
+namespace faktorlupe {
+namespace {
+
+using testing::stopwatchReading;
+
+// Two clock readings, in seconds since midnight, and the elapsed texts the stopwatch shows under
+// a decimal-point and a decimal-comma locale. Worked out by hand:
+// - 36 s and 36.45 s are 3600 and 3645 hundredths: 0.45 s under either separator.
+// - 0.125 s is 12.5 hundredths, written "12,5" under the comma and read back as 12: the comma
+//   locale counts 38 hundredths to 0.5 s where the point locale counts 37.5.
+// - 9000.1875 s is 900018.75 hundredths, written "900018.8" and kept in single precision as
+//   900018.8125; to 900050 that is 0.311875 s. Under the comma only 900018 is read: 0.32 s.
+// - From 1000000 hundredths on, 7 digits leave no room for a fraction: 1000018.75 is written
+//   "1000019" under either separator.
+// - A scan from 23:59:59.5 to 00:00:00.25 takes 0.75 s, not minus a day.
+struct Timing {
+    const char* name;
+    float start;
+    float end;
+    const char* withPoint;
+    const char* withComma;
+};
+
+const Timing kTimings[] = {
+    {"FortyFiveHundredths", 36.0f, 36.45f, "0.45", "0,45"},
+    {"HalfSecond", 10.0f, 10.5f, "0.5", "0,5"},
+    {"NoTimePassed", 100.0f, 100.0f, "0", "0"},
+    {"ReadingCutAtTheComma", 0.125f, 0.5f, "0.375", "0,38"},
+    {"SinglePrecisionStart", 9000.1875f, 9000.5f, "0.311875", "0,32"},
+    {"NoFractionFromAMillionHundredths", 10000.1875f, 10000.5f, "0.31", "0,31"},
+    {"AcrossMidnight", 86399.5f, 0.25f, "0.75", "0,75"},
+    {"WholeSecondsAcrossMidnight", 86390.0f, 10.0f, "20", "20"},
+};
+
+class StopwatchTest : public ::testing::TestWithParam<std::tuple<Timing, bool>> {};
+
+TEST_P(StopwatchTest, ShowsTheElapsedSeconds) {
+    const auto& [timing, comma] = GetParam();
+    const Stopwatch stopwatch = stopwatchReading({timing.start, timing.end}, comma ? "," : ".");
+    const float startZeit = stopwatch.start();
+    EXPECT_EQ(stopwatch.elapsedText(startZeit), comma ? timing.withComma : timing.withPoint);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stopwatch, StopwatchTest,
+                         ::testing::Combine(::testing::ValuesIn(kTimings), ::testing::Bool()),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "_Comma" : "_Point");
+                         });
+
+struct Reading {
+    float seconds;
+    double withPoint;
+    double withComma;
+};
+
+class StopwatchReadingTest : public ::testing::TestWithParam<Reading> {};
+
+TEST_P(StopwatchReadingTest, PassesThroughSevenDigitText) {
+    EXPECT_EQ(stopwatchReading({GetParam().seconds}, ".").reading(), GetParam().withPoint);
+    EXPECT_EQ(stopwatchReading({GetParam().seconds}, ",").reading(), GetParam().withComma);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stopwatch, StopwatchReadingTest,
+                         ::testing::Values(Reading{0.125f, 12.5, 12}, Reading{9000.1875f, 900018.8, 900018},
+                                           Reading{10000.1875f, 1000019, 1000019},
+                                           Reading{86399.5f, 8639950, 8639950}));
+
+TEST(StopwatchTest, ScanAcrossMidnightShowsItsTrueTime) {
+    ScanState state;
+    testing::RecordingFormView view(state);
+    view.type(Box::txtEingabe, "717313");
+    runFullScan(state, view, stopwatchReading({86399.75f, 0.5f}, ","));
+    EXPECT_EQ(view.shows(Box::txtZeitAlle), "0,75");
+}
+
+} // namespace
+} // namespace faktorlupe
