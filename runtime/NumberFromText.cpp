@@ -10,7 +10,7 @@ namespace {
 
 // Walks a text character by character, passing over the blanks the reader ignores.
 class Cursor final {
-public:
+  public:
     explicit Cursor(std::string_view text) : m_text(text) {}
 
     char peek() {
@@ -22,15 +22,19 @@ public:
     std::size_t position() const { return m_pos; }
     void rewind(std::size_t position) { m_pos = position; }
 
-private:
+  private:
     static bool isIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
     std::string_view m_text;
     std::size_t m_pos = 0;
 };
 
-bool isDecimalDigit(char c) { return c >= '0' && c <= '9'; }
-bool isOctalDigit(char c) { return c >= '0' && c <= '7'; }
+bool isDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isOctalDigit(char c) {
+    return c >= '0' && c <= '7';
+}
 bool isHexDigit(char c) {
     return isDecimalDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
@@ -115,8 +119,8 @@ double readDecimal(Cursor& cursor) {
     if (!fraction.empty())
         chars += '.' + fraction;
     chars += 'e' + std::to_string(exponent);
-    const double value = convert(chars, std::chars_format::scientific,
-                                 magnitude(whole, fraction, exponent) > 0);
+    const double value =
+        convert(chars, std::chars_format::scientific, magnitude(whole, fraction, exponent) > 0);
     return negative && value != 0 ? -value : value;
 }
 

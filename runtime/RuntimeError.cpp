@@ -12,6 +12,7 @@ std::string messageOf(ErrorNumber number) {
     return "Anwendungs- oder objektdefinierter Fehler";
 }
 
-RuntimeError::RuntimeError(ErrorNumber number) : std::runtime_error(messageOf(number)), m_number(number) {}
+RuntimeError::RuntimeError(ErrorNumber number)
+    : std::runtime_error(messageOf(number)), m_number(number) {}
 
 } // namespace faktorlupe

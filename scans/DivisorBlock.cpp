@@ -14,17 +14,16 @@ std::atomic<bool> portableOnly{false};
 // An "or" over the block rather than an early return keeps the loop free of branches, which is
 // what lets it be vectorised; the block is small, so nothing is lost by finishing it.
 [[gnu::always_inline]] inline bool anyDivisor(double zahl, double first, int count) {
-    int hits = 0;
+    long long hits = 0;
     for (int i = 0; i < count; ++i)
-        hits |= static_cast<int>(isDivisor(zahl, first + i));
+        hits |= static_cast<long long>(isDivisor(zahl, first + i));
     return hits != 0;
 }
 
 // One binary for every x86-64 processor: the loader picks the widest of these versions that the
 // processor runs, once, at start-up.
-[[gnu::target_clones("avx2", "sse4.1", "default")]] bool anyDivisorFastest(double zahl,
-                                                                            double first,
-                                                                            int count) {
+[[gnu::target_clones("avx2", "sse4.1", "default")]] bool
+anyDivisorFastest(double zahl, double first, int count) {
     return anyDivisor(zahl, first, count);
 }
 

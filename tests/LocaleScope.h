@@ -14,7 +14,7 @@ inline const char* const kTestLocales[] = {"C", "de_DE.UTF-8"};
 // is missing fails the test instead of quietly testing the C locale twice: the README's test
 // command generates de_DE.UTF-8.
 class LocaleScope final {
-public:
+  public:
     explicit LocaleScope(const char* name) : m_previous(std::setlocale(LC_ALL, nullptr)) {
         if (std::setlocale(LC_ALL, name) == nullptr)
             ADD_FAILURE() << "locale " << name << " is missing; run: localedef -i de_DE -f UTF-8 "
@@ -24,7 +24,7 @@ public:
     LocaleScope(const LocaleScope&) = delete;
     LocaleScope& operator=(const LocaleScope&) = delete;
 
-private:
+  private:
     std::string m_previous;
 };
 

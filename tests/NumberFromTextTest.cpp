@@ -1,5 +1,6 @@
-#include "LocaleScope.h"
 #include "runtime/NumberFromText.h"
+
+#include "LocaleScope.h"
 #include "runtime/RoundToInt32.h"
 #include "runtime/RuntimeError.h"
 
@@ -82,13 +83,14 @@ TEST_P(NumberFromTextTest, ReadsTheNumberAtTheStart) {
     EXPECT_EQ(numberFromText(reading.text), reading.expected) << '"' << reading.text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Conversions, NumberFromTextTest,
-    ::testing::Combine(::testing::ValuesIn(kReadings), ::testing::ValuesIn(kTestLocales)),
-    [](const auto& info) {
-        return std::string(std::get<0>(info.param).name) +
-               (std::string(std::get<1>(info.param)) == "C" ? "_C" : "_German");
-    });
+INSTANTIATE_TEST_SUITE_P(Conversions, NumberFromTextTest,
+                         ::testing::Combine(::testing::ValuesIn(kReadings),
+                                            ::testing::ValuesIn(kTestLocales)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::string(std::get<1>(info.param)) == "C" ? "_C"
+                                                                                 : "_German");
+                         });
 
 // The input box's text as the scans turn it into their 32-bit number.
 struct InputNumber {
@@ -123,13 +125,14 @@ TEST_P(InputConversionTest, GivesThe32BitNumber) {
     EXPECT_EQ(roundToInt32(numberFromText(input.text)), input.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Conversions, InputConversionTest,
-    ::testing::Combine(::testing::ValuesIn(kInputNumbers), ::testing::ValuesIn(kTestLocales)),
-    [](const auto& info) {
-        return std::string(std::get<0>(info.param).name) +
-               (std::string(std::get<1>(info.param)) == "C" ? "_C" : "_German");
-    });
+INSTANTIATE_TEST_SUITE_P(Conversions, InputConversionTest,
+                         ::testing::Combine(::testing::ValuesIn(kInputNumbers),
+                                            ::testing::ValuesIn(kTestLocales)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::string(std::get<1>(info.param)) == "C" ? "_C"
+                                                                                 : "_German");
+                         });
 
 class InputOverflowTest : public ::testing::TestWithParam<std::tuple<const char*, const char*>> {};
 

@@ -1,5 +1,6 @@
-#include "LocaleScope.h"
 #include "runtime/NumberText.h"
+
+#include "LocaleScope.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -33,8 +34,7 @@ const NumberAsText kNumberTexts[] = {
     {1e20, " 1E+20"},
 };
 
-class TextOfNumberTest
-    : public ::testing::TestWithParam<std::tuple<NumberAsText, const char*>> {};
+class TextOfNumberTest : public ::testing::TestWithParam<std::tuple<NumberAsText, const char*>> {};
 
 TEST_P(TextOfNumberTest, LeadingBlankForNonNegativesAndPointAlways) {
     const auto& [row, locale] = GetParam();

@@ -1,4 +1,5 @@
 #include "runtime/RoundToInt32.h"
+
 #include "runtime/RuntimeError.h"
 
 #include <cmath>
@@ -19,16 +20,14 @@ TEST_P(RoundToInt32Test, RoundsToNearestHalvesToEven) {
     EXPECT_EQ(roundToInt32(GetParam().value), GetParam().expected) << GetParam().value;
 }
 
-INSTANTIATE_TEST_SUITE_P(Conversions, RoundToInt32Test,
-                         ::testing::Values(Rounding{0.5, 0}, Rounding{1.5, 2}, Rounding{2.5, 2},
-                                           Rounding{3.5, 4}, Rounding{-0.5, 0}, Rounding{-1.5, -2},
-                                           Rounding{-2.5, -2}, Rounding{2.4999999, 2},
-                                           Rounding{2.5000001, 3}, Rounding{-2.5000001, -3},
-                                           Rounding{0.0, 0}, Rounding{-0.0, 0},
-                                           Rounding{2147483647.0, 2147483647},
-                                           Rounding{2147483647.4, 2147483647},
-                                           Rounding{-2147483648.0, -2147483647 - 1},
-                                           Rounding{-2147483648.5, -2147483647 - 1}));
+INSTANTIATE_TEST_SUITE_P(
+    Conversions, RoundToInt32Test,
+    ::testing::Values(Rounding{0.5, 0}, Rounding{1.5, 2}, Rounding{2.5, 2}, Rounding{3.5, 4},
+                      Rounding{-0.5, 0}, Rounding{-1.5, -2}, Rounding{-2.5, -2},
+                      Rounding{2.4999999, 2}, Rounding{2.5000001, 3}, Rounding{-2.5000001, -3},
+                      Rounding{0.0, 0}, Rounding{-0.0, 0}, Rounding{2147483647.0, 2147483647},
+                      Rounding{2147483647.4, 2147483647}, Rounding{-2147483648.0, -2147483647 - 1},
+                      Rounding{-2147483648.5, -2147483647 - 1}));
 
 class RoundToInt32OverflowTest : public ::testing::TestWithParam<double> {};
 

@@ -1,6 +1,7 @@
+#include "scans/Scans.h"
+
 #include "RecordingFormView.h"
 #include "runtime/RuntimeError.h"
-#include "scans/Scans.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -158,8 +159,8 @@ TEST(RootScanTest, KeepsTheBoxUntilItsFirstWrite) {
     view.type(Box::txtWurzel, "typed by the user");
     view.type(Box::txtEingabe, "7");
     runRootScan(state, view, stopwatchReading({1.0f}));
-    EXPECT_EQ(view.log, (Strings{"get txtEingabe", "yield", "set txtWurzel=1 - 7",
-                                 "set txtZeitWurzel=0"}));
+    EXPECT_EQ(view.log,
+              (Strings{"get txtEingabe", "yield", "set txtWurzel=1 - 7", "set txtZeitWurzel=0"}));
 }
 
 // Each scan, by the rows it writes and the boxes it must leave alone.

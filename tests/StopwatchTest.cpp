@@ -1,6 +1,7 @@
+#include "scans/Stopwatch.h"
+
 #include "RecordingFormView.h"
 #include "scans/Scans.h"
-#include "scans/Stopwatch.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
@@ -69,7 +70,8 @@ TEST_P(StopwatchReadingTest, PassesThroughSevenDigitText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Stopwatch, StopwatchReadingTest,
-                         ::testing::Values(Reading{0.125f, 12.5, 12}, Reading{9000.1875f, 900018.8, 900018},
+                         ::testing::Values(Reading{0.125f, 12.5, 12},
+                                           Reading{9000.1875f, 900018.8, 900018},
                                            Reading{10000.1875f, 1000019, 1000019},
                                            Reading{86399.5f, 8639950, 8639950}));
 

@@ -50,8 +50,9 @@ std::optional<double> referenceReader(std::string_view text) {
             const std::size_t n = digitsAt(s, start, 8);
             if (n > 21)
                 return std::nullopt;
-            return n == 0 ? 0.0
-                          : static_cast<double>(std::strtoull(s.substr(start, n).c_str(), nullptr, 8));
+            return n == 0
+                       ? 0.0
+                       : static_cast<double>(std::strtoull(s.substr(start, n).c_str(), nullptr, 8));
         }
         return 0.0;
     }
