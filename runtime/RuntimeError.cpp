@@ -8,6 +8,8 @@ std::string messageOf(ErrorNumber number) {
         return "Ungültiger Prozeduraufruf oder ungültiges Argument";
     case ErrorNumber::Overflow:
         return "Überlauf";
+    case ErrorNumber::OutOfMemory:
+        return "Nicht genügend Speicher";
     }
     return "Anwendungs- oder objektdefinierter Fehler";
 }

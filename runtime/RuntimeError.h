@@ -12,6 +12,8 @@ enum class ErrorNumber {
     InvalidArgument = 5,
     // A value does not fit the type it is converted to, e.g. 2147483648 as a 32-bit integer.
     Overflow = 6,
+    // Memory ran out, e.g. for a text far beyond anything a divisor list needs.
+    OutOfMemory = 7,
 };
 
 // The one exception type of the program: an error number and its German message text.

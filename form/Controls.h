@@ -1,0 +1,41 @@
+#pragma once
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+class QColor;
+
+#include <cstdint>
+
+namespace faktorlupe {
+
+// The fifteen controls of the main form, named by their control identifiers. The form owns them
+// as Qt children; these are plain pointers to them.
+struct Controls {
+    QLineEdit* txtEingabe = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* cmdAlle = nullptr;
+    QPushButton* cmdHalbe = nullptr;
+    QPushButton* cmdWurzel = nullptr;
+    QPlainTextEdit* txtAlle = nullptr;
+    QLineEdit* txtZeitAlle = nullptr;
+    QPlainTextEdit* txtHalbe = nullptr;
+    QPlainTextEdit* txtWurzel = nullptr;
+    QLineEdit* txtZeitHalbe = nullptr;
+    QLineEdit* txtZeitWurzel = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Command3 = nullptr;
+};
+
+// Creates the controls of the layout table on the form, in tab order, with their positions,
+// fonts, colours, texts, accessible names and the tab chain; the focus starts in txtEingabe.
+Controls createControls(QWidget& form);
+
+// A colour given as 0x00BBGGRR: 0x0080FFFF is red 255, green 255, blue 128.
+QColor colourFromBgr(std::uint32_t bgr);
+
+} // namespace faktorlupe

@@ -1,0 +1,104 @@
+#include "MainForm.h"
+
+#include "ErrorReport.h"
+#include "LayoutTable.h"
+#include "runtime/RuntimeError.h"
+#include "scans/Scans.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFont>
+#include <QPushButton>
+#include <new>
+#include <optional>
+#include <utility>
+
+namespace faktorlupe {
+namespace {
+
+// Shows the wait cursor for as long as it lives, on every way out of a scan.
+class WaitCursor final {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
+    : m_controls(createControls(*this)), m_view(m_controls, [this] { return m_closed; }),
+      m_stopwatch(std::move(stopwatch)),
+      m_reportError(reportError ? std::move(reportError) : ErrorReporter(showErrorReport)) {
+    setWindowTitle(QString::fromUtf8(kFormCaption));
+    // Only the "x" buttons have no font of their own and show the form's.
+    QFont font(QString::fromUtf8(kFormFontFamily));
+    font.setPointSizeF(kFormFontPointSize);
+    setFont(font);
+    setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+
+    connect(m_controls.cmdAlle, &QPushButton::clicked, this, &MainForm::cmdAlle_Click);
+    connect(m_controls.cmdHalbe, &QPushButton::clicked, this, &MainForm::cmdHalbe_Click);
+    connect(m_controls.cmdWurzel, &QPushButton::clicked, this, &MainForm::cmdWurzel_Click);
+    connect(m_controls.Command1, &QPushButton::clicked, this, &MainForm::Command1_Click);
+    connect(m_controls.Command2, &QPushButton::clicked, this, &MainForm::Command2_Click);
+    connect(m_controls.Command3, &QPushButton::clicked, this, &MainForm::Command3_Click);
+}
+
+void MainForm::cmdAlle_Click() {
+    runScan(runFullScan);
+}
+void MainForm::cmdHalbe_Click() {
+    runScan(runHalfScan);
+}
+void MainForm::cmdWurzel_Click() {
+    runScan(runRootScan);
+}
+void MainForm::Command1_Click() {
+    clearRow(Box::txtAlle, Box::txtZeitAlle);
+}
+void MainForm::Command2_Click() {
+    clearRow(Box::txtHalbe, Box::txtZeitHalbe);
+}
+void MainForm::Command3_Click() {
+    clearRow(Box::txtWurzel, Box::txtZeitWurzel);
+}
+
+void MainForm::runScan(Scan scan) {
+    // A scan click that was queued during another scan's yield would start a nested scan that
+    // overwrites the running one's state: it is dropped.
+    if (m_scanRunning)
+        return;
+    m_scanRunning = true;
+    std::optional<RuntimeError> error;
+    {
+        const WaitCursor waitCursor;
+        try {
+            scan(m_state, m_view, m_stopwatch);
+        } catch (const RuntimeError& raised) {
+            error = raised;
+        } catch (const std::bad_alloc&) {
+            error = RuntimeError(ErrorNumber::OutOfMemory);
+        } catch (const ScanAbandoned&) {
+        }
+        // What was written before an error stays.
+        m_view.flush();
+    }
+    m_scanRunning = false;
+    if (error)
+        m_reportError(this, *error);
+}
+
+void MainForm::clearRow(Box result, Box time) {
+    m_view.setText(result, "");
+    m_view.setText(time, "");
+    m_view.flush();
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+    m_closed = true;
+    QWidget::closeEvent(event);
+}
+
+} // namespace faktorlupe

@@ -1,0 +1,205 @@
+#include "form/ErrorReport.h"
+#include "form/MainForm.h"
+#include "runtime/RuntimeError.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace faktorlupe {
+namespace {
+
+// A stopwatch whose clock stands still: every scan shows "0".
+Stopwatch stoppedClock() {
+    return Stopwatch([] { return 1000.0f; }, ",");
+}
+
+// A form whose error reports are collected instead of shown: a test that raises an error by
+// surprise fails instead of hanging in a modal dialog.
+class HandlersTest : public ::testing::Test {
+  protected:
+    HandlersTest()
+        : form([this](QWidget*, const RuntimeError& error) { reported.push_back(error.code()); },
+               stoppedClock()),
+          c(form.controls()) {}
+
+    void type(QLineEdit* box, const char* text) { box->setText(QString::fromUtf8(text)); }
+    // Runs a call from the event queue, as a click queued during a scan's yield would.
+    template <typename Call> void queue(Call call) {
+        QMetaObject::invokeMethod(&form, call, Qt::QueuedConnection);
+    }
+
+    MainForm form;
+    const Controls& c;
+    std::vector<int> reported;
+};
+
+TEST_F(HandlersTest, EachButtonRunsItsScanIntoItsRow) {
+    c.cmdAlle->click();
+    c.cmdHalbe->click();
+    c.cmdWurzel->click();
+    for (const QPlainTextEdit* box : {c.txtAlle, c.txtHalbe, c.txtWurzel})
+        EXPECT_EQ(box->toPlainText(), "1 - 71 - 10103 - 717313");
+    for (const QLineEdit* box : {c.txtZeitAlle, c.txtZeitHalbe, c.txtZeitWurzel})
+        EXPECT_EQ(box->text(), "0");
+    EXPECT_EQ(c.txtEingabe->text(), "717313");
+    EXPECT_TRUE(reported.empty());
+}
+
+struct Row {
+    const char* name;
+    QPushButton* Controls::*clear;
+    QPlainTextEdit* Controls::*result;
+    QLineEdit* Controls::*time;
+};
+
+const Row kRows[] = {
+    {"Alle", &Controls::Command1, &Controls::txtAlle, &Controls::txtZeitAlle},
+    {"Halbe", &Controls::Command2, &Controls::txtHalbe, &Controls::txtZeitHalbe},
+    {"Wurzel", &Controls::Command3, &Controls::txtWurzel, &Controls::txtZeitWurzel},
+};
+
+class ClearButtonTest : public HandlersTest, public ::testing::WithParamInterface<Row> {};
+
+TEST_P(ClearButtonTest, EmptiesItsRowAndNothingElse) {
+    c.cmdAlle->click();
+    c.cmdHalbe->click();
+    c.cmdWurzel->click();
+    (c.*GetParam().clear)->click();
+    for (const Row& row : kRows) {
+        const bool cleared = row.clear == GetParam().clear;
+        EXPECT_EQ((c.*row.result)->toPlainText(), cleared ? "" : "1 - 71 - 10103 - 717313");
+        EXPECT_EQ((c.*row.time)->text(), cleared ? "" : "0");
+    }
+    EXPECT_EQ(c.txtEingabe->text(), "717313");
+    // An empty row stays empty.
+    (c.*GetParam().clear)->click();
+    EXPECT_EQ((c.*GetParam().result)->toPlainText(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Form, ClearButtonTest, ::testing::ValuesIn(kRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(HandlersTest, TypedTextStaysUntilItsRowIsScannedOrCleared) {
+    c.txtZeitHalbe->setText("meine Notiz");
+    c.txtWurzel->setPlainText("getippt");
+    c.cmdAlle->click();
+    EXPECT_EQ(c.txtZeitHalbe->text(), "meine Notiz");
+    EXPECT_EQ(c.txtWurzel->toPlainText(), "getippt");
+    c.cmdHalbe->click();
+    EXPECT_EQ(c.txtZeitHalbe->text(), "0");
+    c.Command3->click();
+    EXPECT_EQ(c.txtWurzel->toPlainText(), "");
+}
+
+TEST_F(HandlersTest, ErrorIsReportedAndTheFormGoesOn) {
+    type(c.txtEingabe, "2147483648");
+    c.cmdAlle->click();
+    type(c.txtEingabe, "-6");
+    c.cmdWurzel->click();
+    EXPECT_EQ(reported, (std::vector<int>{6, 5}));
+    EXPECT_EQ(c.txtAlle->toPlainText(), "");
+    EXPECT_EQ(c.txtWurzel->toPlainText(), "");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    type(c.txtEingabe, "12");
+    c.cmdAlle->click();
+    c.cmdWurzel->click();
+    EXPECT_EQ(c.txtAlle->toPlainText(), "1 - 2 - 3 - 4 - 6 - 12");
+    EXPECT_EQ(c.txtWurzel->toPlainText(), "1 - 2 - 3 - 4 - 6 - 12");
+    EXPECT_EQ(reported.size(), 2u);
+}
+
+TEST_F(HandlersTest, HalfScanOfNegativeNumberShowsItsList) {
+    type(c.txtEingabe, "-6");
+    c.cmdHalbe->click();
+    EXPECT_EQ(c.txtHalbe->toPlainText(), "1 --6");
+    EXPECT_TRUE(reported.empty());
+}
+
+TEST_F(HandlersTest, ScanClickDuringAScansYieldIsDropped) {
+    type(c.txtEingabe, "12");
+    c.txtHalbe->setPlainText("vorher");
+    queue([this] { c.cmdHalbe->click(); });
+    c.cmdAlle->click();
+    EXPECT_EQ(c.txtAlle->toPlainText(), "1 - 2 - 3 - 4 - 6 - 12");
+    EXPECT_EQ(c.txtHalbe->toPlainText(), "vorher");
+    QApplication::processEvents();
+    EXPECT_EQ(c.txtHalbe->toPlainText(), "vorher");
+}
+
+TEST_F(HandlersTest, ClearClickDuringAScansYieldRuns) {
+    c.cmdHalbe->click();
+    queue([this] { c.Command2->click(); });
+    c.cmdAlle->click();
+    EXPECT_EQ(c.txtHalbe->toPlainText(), "");
+    EXPECT_EQ(c.txtAlle->toPlainText(), "1 - 71 - 10103 - 717313");
+}
+
+TEST_F(HandlersTest, TypingDuringTheYieldIsWhatTheScanReads) {
+    queue([this] { c.txtEingabe->setText("12"); });
+    c.cmdHalbe->click();
+    // The input was read before the yield; the result box is read after it.
+    EXPECT_EQ(c.txtHalbe->toPlainText(), "1 - 71 - 10103 - 717313");
+    EXPECT_EQ(c.txtEingabe->text(), "12");
+}
+
+TEST_F(HandlersTest, ClosingTheWindowDuringTheYieldSkipsTheLoop) {
+    form.show();
+    type(c.txtEingabe, "2147483647");
+    queue([this] { form.close(); });
+    c.cmdAlle->click();
+    EXPECT_EQ(c.txtAlle->toPlainText(), "");
+    EXPECT_EQ(c.txtZeitAlle->text(), "");
+    EXPECT_TRUE(reported.empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(HandlersTest, WaitCursorShowsWhileAScanRuns) {
+    bool waitCursorDuringScan = false;
+    queue([&] {
+        waitCursorDuringScan = QApplication::overrideCursor() != nullptr &&
+                               QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    });
+    c.cmdWurzel->click();
+    EXPECT_TRUE(waitCursorDuringScan);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(ErrorReportTest, MessageBoxShowsNumberAndGermanMessage) {
+    MainForm form(nullptr, stoppedClock());
+    form.controls().txtEingabe->setText("2147483648");
+    QString title;
+    QString text;
+    // Closes the report as soon as it is open; if none opens, the flag stays false.
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen = true;
+            title = box->windowTitle();
+            text = box->text();
+            box->accept();
+        }
+    });
+    form.controls().cmdAlle->click();
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(title, "Faktorlupe");
+    EXPECT_EQ(text, QString::fromUtf8("Laufzeitfehler '6':\n\nÜberlauf"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(ErrorReportTest, TextForEveryErrorNumber) {
+    EXPECT_EQ(errorReportText(RuntimeError(ErrorNumber::InvalidArgument)),
+              QString::fromUtf8("Laufzeitfehler '5':\n\n"
+                                "Ungültiger Prozeduraufruf oder ungültiges Argument"));
+    EXPECT_EQ(errorReportText(RuntimeError(ErrorNumber::OutOfMemory)),
+              QString::fromUtf8("Laufzeitfehler '7':\n\nNicht genügend Speicher"));
+}
+
+} // namespace
+} // namespace faktorlupe

@@ -1,0 +1,222 @@
+#include "form/MainForm.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace faktorlupe {
+namespace {
+
+// The layout in pixels (twips divided by 15), worked out by hand from the design.
+struct Expected {
+    const char* name;
+    const char* className;
+    QRect geometry;
+    const char* family;
+    double pointSize;
+    const char* text;
+    Qt::Alignment horizontal;
+    std::optional<QColor> background;
+    std::optional<QColor> textColour;
+};
+
+const QColor kPaleYellow(255, 255, 128);
+const QColor kPaleCyan(128, 255, 255);
+const QColor kNavy(0, 0, 128);
+constexpr auto kLeft = Qt::AlignLeft;
+constexpr auto kCentre = Qt::AlignHCenter;
+
+const Expected kLayout[] = {
+    {"txtEingabe",
+     "QLineEdit",
+     {32, 48, 401, 41},
+     "Times New Roman",
+     24,
+     "717313",
+     kCentre,
+     kPaleYellow,
+     {}},
+    {"Label1", "QLabel", {32, 8, 401, 33}, "Times New Roman", 18, "Eingabe", kLeft, {}, {}},
+    {"cmdAlle",
+     "QPushButton",
+     {32, 112, 401, 41},
+     "Times New Roman",
+     18,
+     "Algorithmus >alle<",
+     kLeft,
+     {},
+     {}},
+    {"cmdHalbe",
+     "QPushButton",
+     {32, 272, 401, 41},
+     "Times New Roman",
+     18,
+     "Algorithmus >Hälfte<",
+     kLeft,
+     {},
+     {}},
+    {"cmdWurzel",
+     "QPushButton",
+     {32, 432, 401, 41},
+     "Times New Roman",
+     18,
+     "Algorithmus >Wurzel<",
+     kLeft,
+     {},
+     {}},
+    {"txtAlle", "QPlainTextEdit", {32, 152, 817, 91}, "Times New Roman", 18, "", kLeft, {}, kNavy},
+    {"txtZeitAlle",
+     "QLineEdit",
+     {432, 112, 417, 41},
+     "Times New Roman",
+     18,
+     "",
+     kLeft,
+     kPaleCyan,
+     {}},
+    {"txtHalbe", "QPlainTextEdit", {32, 312, 817, 91}, "Times New Roman", 18, "", kLeft, {}, kNavy},
+    {"txtWurzel",
+     "QPlainTextEdit",
+     {32, 472, 817, 91},
+     "Times New Roman",
+     18,
+     "",
+     kLeft,
+     {},
+     kNavy},
+    {"txtZeitHalbe",
+     "QLineEdit",
+     {432, 272, 417, 41},
+     "Times New Roman",
+     18,
+     "",
+     kLeft,
+     kPaleCyan,
+     {}},
+    {"txtZeitWurzel",
+     "QLineEdit",
+     {432, 432, 417, 41},
+     "Times New Roman",
+     18,
+     "",
+     kLeft,
+     kPaleCyan,
+     {}},
+    {"Command1", "QPushButton", {832, 96, 17, 17}, "MS Sans Serif", 9.75, "x", kLeft, {}, {}},
+    {"Command2", "QPushButton", {832, 256, 17, 17}, "MS Sans Serif", 9.75, "x", kLeft, {}, {}},
+    {"Label2", "QLabel", {440, 56, 401, 33}, "Times New Roman", 18, "Sekunden", kCentre, {}, {}},
+    {"Command3", "QPushButton", {832, 416, 17, 17}, "MS Sans Serif", 9.75, "x", kLeft, {}, {}},
+};
+
+QString textOf(const QWidget& widget) {
+    if (const auto* w = qobject_cast<const QLineEdit*>(&widget))
+        return w->text();
+    if (const auto* w = qobject_cast<const QPlainTextEdit*>(&widget))
+        return w->toPlainText();
+    if (const auto* w = qobject_cast<const QPushButton*>(&widget))
+        return w->text();
+    return qobject_cast<const QLabel*>(&widget)->text();
+}
+
+std::optional<Qt::Alignment> horizontalAlignmentOf(const QWidget& widget) {
+    if (const auto* w = qobject_cast<const QLineEdit*>(&widget))
+        return w->alignment() & Qt::AlignHorizontal_Mask;
+    if (const auto* w = qobject_cast<const QLabel*>(&widget))
+        return w->alignment() & Qt::AlignHorizontal_Mask;
+    return std::nullopt;
+}
+
+class LayoutTest : public ::testing::TestWithParam<Expected> {};
+
+TEST_P(LayoutTest, ControlMatchesTheDesign) {
+    const Expected& expected = GetParam();
+    MainForm form;
+    const auto* widget = form.findChild<QWidget*>(expected.name);
+    ASSERT_NE(widget, nullptr) << expected.name;
+    EXPECT_STREQ(widget->metaObject()->className(), expected.className);
+    EXPECT_EQ(widget->parentWidget(), &form);
+    EXPECT_EQ(widget->geometry(), expected.geometry);
+    EXPECT_EQ(widget->font().family(), QString::fromUtf8(expected.family));
+    EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), expected.pointSize);
+    EXPECT_FALSE(widget->font().bold() || widget->font().italic() || widget->font().underline() ||
+                 widget->font().strikeOut());
+    EXPECT_EQ(textOf(*widget), QString::fromUtf8(expected.text));
+    if (const auto alignment = horizontalAlignmentOf(*widget)) {
+        EXPECT_EQ(*alignment, expected.horizontal);
+    }
+    if (expected.background) {
+        EXPECT_EQ(widget->palette().color(QPalette::Base), *expected.background);
+    }
+    if (expected.textColour) {
+        EXPECT_EQ(widget->palette().color(QPalette::Text), *expected.textColour);
+    }
+    EXPECT_TRUE(widget->isEnabled());
+    // The client area holds every control whole.
+    EXPECT_TRUE(QRect(0, 0, 870, 589).contains(widget->geometry()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Form, LayoutTest, ::testing::ValuesIn(kLayout),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FormTest, WindowHasTheDesignedClientAreaAndTitle) {
+    MainForm form;
+    EXPECT_EQ(form.windowTitle(), "Faktorlupe");
+    EXPECT_EQ(form.size(), QSize(870, 589));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+}
+
+TEST(FormTest, TimesNewRomanIsDrawnWithItsMetricCompatibleSubstitute) {
+    MainForm form;
+    const QFontInfo drawn(form.controls().txtEingabe->font());
+    EXPECT_TRUE(drawn.family() == "Times New Roman" || drawn.family() == "Liberation Serif")
+        << drawn.family().toStdString() << " (is fonts-liberation2 installed?)";
+}
+
+TEST(FormTest, ResultBoxesWrapAndScrollVertically) {
+    MainForm form;
+    const Controls& c = form.controls();
+    for (const QPlainTextEdit* box : {c.txtAlle, c.txtHalbe, c.txtWurzel}) {
+        EXPECT_EQ(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        EXPECT_FALSE(box->isReadOnly());
+        EXPECT_FALSE(box->accessibleName().isEmpty());
+    }
+}
+
+TEST(FormTest, SingleLineBoxesHaveNoLengthLimit) {
+    MainForm form;
+    const Controls& c = form.controls();
+    const QString longText(40000, QLatin1Char('7'));
+    for (QLineEdit* box : {c.txtEingabe, c.txtZeitAlle, c.txtZeitHalbe, c.txtZeitWurzel}) {
+        box->setText(longText);
+        EXPECT_EQ(box->text().size(), longText.size());
+        EXPECT_FALSE(box->isReadOnly());
+        EXPECT_FALSE(box->accessibleName().isEmpty());
+    }
+}
+
+TEST(FormTest, TabOrderFollowsTheDesignAndFocusStartsInTheInput) {
+    MainForm form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    EXPECT_EQ(QApplication::focusWidget(), form.controls().txtEingabe);
+
+    QStringList order;
+    QWidget* widget = form.controls().txtEingabe;
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            order << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != form.controls().txtEingabe);
+    EXPECT_EQ(order, QStringList({"txtEingabe", "cmdAlle", "cmdHalbe", "cmdWurzel", "txtAlle",
+                                  "txtZeitAlle", "txtHalbe", "txtWurzel", "txtZeitHalbe",
+                                  "txtZeitWurzel", "Command1", "Command2", "Command3"}));
+}
+
+} // namespace
+} // namespace faktorlupe
