@@ -1,52 +1,22 @@
 // Times the scans through the engine against reference loops built into this program, in one
 // run on one machine, and prints each figure with its ratio. Figures are the best of several
 // runs: the machines are shared, and the best run is the one least disturbed.
+#include "ReferenceLoop.h"
 #include "scans/CandidateLoop.h"
 #include "scans/DivisorBlock.h"
 #include "scans/MemoryFormView.h"
 #include "scans/Scans.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <functional>
-#include <immintrin.h>
 #include <string>
 
 namespace {
 
 using namespace faktorlupe;
-
-double bestSeconds(int runs, const std::function<void()>& work) {
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
-    }
-    return best;
-}
-
-// The divisor test four candidates at a time, written out with AVX2 intrinsics: the speed this
-// processor can evaluate the test at, and so the yardstick of the scan loop.
-[[gnu::target("avx2")]] std::int64_t referenceFourWide(double zahl, std::int64_t last) {
-    const __m256d dividend = _mm256_set1_pd(zahl);
-    const __m256d four = _mm256_set1_pd(4);
-    __m256d k = _mm256_setr_pd(2, 3, 4, 5);
-    std::int64_t divisors = 0;
-    std::int64_t first = 2;
-    for (; first + 3 <= last; first += 4) {
-        const __m256d q = _mm256_div_pd(dividend, k);
-        const __m256d whole = _mm256_cmp_pd(q, _mm256_floor_pd(q), _CMP_EQ_OQ);
-        divisors += __builtin_popcount(_mm256_movemask_pd(whole));
-        k = _mm256_add_pd(k, four);
-    }
-    for (; first <= last; ++first)
-        divisors += isDivisor(zahl, static_cast<double>(first));
-    return divisors;
-}
+using bench::bestSeconds;
+using bench::referenceFourWide;
 
 std::string scanOnce(void (*scan)(ScanState&, FormView&, const Stopwatch&), std::int64_t n,
                      Box result) {

@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# Drives the real faktorlupe in an X window with real input events: types a number, clicks each
+# scan button where the layout puts it, reads the boxes back through the clipboard, clears a row,
+# provokes a run-time error, dismisses its report with Return and checks that the window still
+# works. Saves a screenshot of the window. Run it inside an X server, e.g. under xvfb-run.
+#   window-end-to-end.sh PATH/TO/faktorlupe SCREENSHOT.png
+set -euo pipefail
+app=$1
+screenshot=$2
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+"$app" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Faktorlupe$' | head -n 1)
+[ -n "$window" ] || fail "the window did not appear"
+sleep 0.5
+
+# Positions in the window, in pixels: the centre of each control as the layout places it.
+click_at() {
+    xdotool mousemove --window "$window" "$1" "$2" click 1
+    sleep 0.2
+}
+click_input() { click_at 232 68; }
+click_alle() { click_at 232 132; }
+click_halbe() { click_at 232 292; }
+click_wurzel() { click_at 232 452; }
+click_clear_alle() { click_at 840 104; }
+declare -A box_position=(
+    [txtAlle]="440 200" [txtHalbe]="440 360" [txtWurzel]="440 520"
+    [txtZeitAlle]="640 132" [txtZeitHalbe]="640 292" [txtZeitWurzel]="640 452"
+)
+
+# Selects all of a box and copies it; an empty box copies nothing, so the clipboard is first set
+# to a marker that stands for "empty".
+read_box() {
+    printf '%s' '<leer>' | xclip -selection clipboard >/dev/null 2>&1
+    sleep 0.2
+    # shellcheck disable=SC2086
+    click_at ${box_position[$1]}
+    xdotool key ctrl+a ctrl+c
+    sleep 0.3
+    local text
+    text=$(xclip -o -selection clipboard)
+    [ "$text" = '<leer>' ] && text=''
+    printf '%s' "$text"
+}
+
+type_number() {
+    click_input
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$1"
+    sleep 0.2
+}
+
+expect_box() {
+    local actual
+    actual=$(read_box "$1")
+    [ "$actual" = "$2" ] || fail "$1 shows '$actual', expected '$2'"
+    echo "ok: $1 = '$2'"
+}
+
+expect_time() {
+    local actual
+    actual=$(read_box "$1")
+    [[ "$actual" =~ ^[0-9]+([.,][0-9]+)?(E-[0-9]+)?$ ]] || fail "$1 shows '$actual', not seconds"
+    echo "ok: $1 = '$actual' seconds"
+}
+
+type_number 360
+click_alle
+click_halbe
+click_wurzel
+list='1 - 2 - 3 - 4 - 5 - 6 - 8 - 9 - 10 - 12 - 15 - 18 - 20 - 24 - 30 - 36 - 40 - 45 - 60 - 72 - 90 - 120 - 180 - 360'
+for box in txtAlle txtHalbe txtWurzel; do
+    expect_box "$box" "$list"
+done
+for box in txtZeitAlle txtZeitHalbe txtZeitWurzel; do
+    expect_time "$box"
+done
+
+click_clear_alle
+expect_box txtAlle ''
+expect_box txtZeitAlle ''
+expect_box txtHalbe "$list"
+
+# An input beyond the 32-bit range: the report opens as a second window titled Faktorlupe.
+type_number 2147483648
+click_alle
+report=''
+for _ in $(seq 50); do
+    report=$(xdotool search --onlyvisible --name '^Faktorlupe$' | grep -vx "$window" | head -n 1 || true)
+    [ -n "$report" ] && break
+    sleep 0.1
+done
+[ -n "$report" ] || fail "no error report appeared"
+echo "ok: the error report opened"
+xdotool windowfocus --sync "$report"
+xdotool key Return
+sleep 0.5
+xdotool search --onlyvisible --name '^Faktorlupe$' | grep -qx "$report" && fail "the report is still open"
+kill -0 "$pid" 2>/dev/null || fail "the program ended after the error"
+echo "ok: the report closed with Return and the program runs on"
+
+type_number 717313
+click_alle
+click_wurzel
+expect_box txtAlle '1 - 71 - 10103 - 717313'
+expect_box txtWurzel '1 - 71 - 10103 - 717313'
+
+# The screenshot shows all three rows filled, without the selections of the reads above.
+click_halbe
+click_alle
+click_wurzel
+xdotool mousemove --window "$window" 860 580
+sleep 0.3
+import -window "$window" "$screenshot"
+echo "ok: screenshot saved to $screenshot"
+echo "1 passed, 0 failed"
