@@ -1,0 +1,108 @@
+// Runs the real faktorlupe-vergleich program.
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ProgramRun {
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+ProgramRun runVergleich(const QStringList& arguments, const QString& folder) {
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(FAKTORLUPE_VERGLEICH), arguments);
+    process.waitForFinished(120000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+struct BadArguments {
+    const char* name;
+    QStringList arguments;
+};
+
+class BadArgumentsTest : public ::testing::TestWithParam<BadArguments> {};
+
+TEST_P(BadArgumentsTest, RefusedWithStatusTwoAndNoFileWritten) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const ProgramRun run = runVergleich(GetParam().arguments, folder.path());
+    EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith("faktorlupe-vergleich: ")) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    EXPECT_TRUE(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+}
+
+const QString kChart = QStringLiteral("chart.png");
+const QString kCsv = QStringLiteral("werte.csv");
+
+INSTANTIATE_TEST_SUITE_P(
+    Vergleich, BadArgumentsTest,
+    ::testing::Values(
+        BadArguments{"NotANumber", {"12", "zwölf", "--csv", kCsv}},
+        BadArguments{"Fraction", {"12.5", "--csv", kCsv}},
+        BadArguments{"BelowTwo", {"1", "--chart", kChart}},
+        BadArguments{"Negative", {"-5", "--chart", kChart}},
+        BadArguments{"AboveLargest", {"2147483648", "--csv", kCsv}},
+        BadArguments{"FarAboveLargest", {"99999999999999999999999", "--csv", kCsv}},
+        BadArguments{"UnknownOption", {"--schnell", "12", "--csv", kCsv}},
+        BadArguments{"MissingFileName", {"12", "--csv"}},
+        BadArguments{"UnwritableCsv", {"12", "--csv", "/nicht/vorhanden/werte.csv"}},
+        BadArguments{"UnwritableChart", {"12", "--chart", "/nicht/vorhanden/chart.png"}},
+        BadArguments{"ChartExtension", {"12", "--chart", "chart.jpg", "--csv", kCsv}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommandLineTest, HelpIsGerman) {
+    QTemporaryDir folder;
+    const ProgramRun run = runVergleich({"--help"}, folder.path());
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.startsWith("Aufruf: faktorlupe-vergleich [OPTIONEN] [ZAHL...]"));
+    EXPECT_TRUE(run.out.contains("--chart DATEI"));
+}
+
+TEST(CommandLineTest, WritesTableCsvAndPngChart) {
+    QTemporaryDir folder;
+    const ProgramRun run =
+        runVergleich({"12", "7", "--csv", kCsv, "--chart", kChart}, folder.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    // A pipe gets no progress bar.
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    EXPECT_TRUE(run.out.startsWith("      Zahl  Teiler")) << run.out.toStdString();
+    EXPECT_EQ(run.out.count('\n'), 3);
+
+    QFile csv(QDir(folder.path()).filePath(kCsv));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[1].startsWith("12,6,11,"));
+    EXPECT_TRUE(lines[2].startsWith("7,2,6,"));
+
+    const QImage chart(QDir(folder.path()).filePath(kChart));
+    EXPECT_EQ(chart.size(), QSize(1200, 800));
+}
+
+TEST(CommandLineTest, WritesWellFormedSvgChart) {
+    QTemporaryDir folder;
+    const ProgramRun run = runVergleich({"12", "--chart", "chart.SVG"}, folder.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QFile svg(QDir(folder.path()).filePath("chart.SVG"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&svg);
+    QString root;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && root.isEmpty())
+            root = xml.name().toString();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(root, "svg");
+}
+
+} // namespace

@@ -1,0 +1,129 @@
+#include "Measurement.h"
+
+#include "DefaultSeries.h"
+#include "Report.h"
+
+#include <charconv>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace faktorlupe::vergleich {
+namespace {
+
+// Primality by the test's own means: odd trial divisors only.
+bool primeByTrialDivision(std::int64_t n) {
+    if (n < 2 || (n % 2 == 0 && n != 2))
+        return false;
+    for (std::int64_t d = 3; d <= n / d; d += 2)
+        if (n % d == 0)
+            return false;
+    return true;
+}
+
+TEST(DefaultSeriesTest, ThirtyPrimesFromTenToTheLargestInputEvenlyOnALogScale) {
+    const std::vector<std::int32_t> series = defaultSeries();
+    ASSERT_EQ(series.size(), 30u);
+    EXPECT_EQ(series.front(), 11); // the prime nearest to 10
+    EXPECT_EQ(series.back(), 2147483647);
+    for (std::size_t i = 0; i < series.size(); ++i) {
+        EXPECT_TRUE(primeByTrialDivision(series[i])) << series[i];
+        if (i > 0) {
+            // 29 equal steps from 10 to 2^31 - 1 are steps of about 1.94.
+            const double ratio = static_cast<double>(series[i]) / series[i - 1];
+            EXPECT_GT(ratio, 1.4) << series[i - 1] << " to " << series[i];
+            EXPECT_LT(ratio, 2.7) << series[i - 1] << " to " << series[i];
+        }
+    }
+}
+
+// Candidates worked out by hand: the full scan tests 2..n, the half scan 2..n/2, the root scan
+// 2..sqrt(n).
+struct Counts {
+    std::int32_t zahl;
+    std::int64_t divisors;
+    std::int64_t alle, halbe, wurzel;
+};
+
+class CountsTest : public ::testing::TestWithParam<Counts> {};
+
+TEST_P(CountsTest, CandidatesAndDivisorsComeFromTheRun) {
+    const Counts& expected = GetParam();
+    const NumberFigures figures = measureNumber(expected.zahl);
+    EXPECT_EQ(figures.zahl, expected.zahl);
+    EXPECT_EQ(figures.divisors, expected.divisors);
+    EXPECT_EQ(figures.scans[0].candidates, expected.alle);
+    EXPECT_EQ(figures.scans[1].candidates, expected.halbe);
+    EXPECT_EQ(figures.scans[2].candidates, expected.wurzel);
+    for (const ScanFigures& scan : figures.scans)
+        EXPECT_GT(scan.seconds, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Vergleich, CountsTest,
+                         ::testing::Values(Counts{12, 6, 11, 5, 2}, Counts{7, 2, 6, 2, 1},
+                                           Counts{2, 2, 1, 0, 0}, Counts{36, 9, 35, 17, 5},
+                                           Counts{717313, 4, 717312, 358655, 845}));
+
+TEST(ProgressHookTest, IsToldEachScanInTurn) {
+    std::vector<std::size_t> scans;
+    measureNumber(5, [&](std::size_t scan) { scans.push_back(scan); });
+    EXPECT_EQ(scans, (std::vector<std::size_t>{0, 1, 2}));
+}
+
+std::vector<std::string> split(const std::string& line, char separator) {
+    std::vector<std::string> fields;
+    std::stringstream stream(line);
+    for (std::string field; std::getline(stream, field, separator);)
+        fields.push_back(field);
+    return fields;
+}
+
+const std::vector<NumberFigures> kFigures = {
+    {12, 6, {{{11, 5.25e-7}, {5, 1.5e-6}, {2, 1e-6}}}},
+    {2147483647, 2, {{{2147483646, 0.625}, {1073741822, 0.3125}, {46339, 1.5e-5}}}},
+};
+
+TEST(CsvTest, CarriesTheHeaderAndOneParsableRowPerNumber) {
+    std::ostringstream out;
+    writeCsv(out, kFigures);
+    std::istringstream in(out.str());
+    std::string line;
+    ASSERT_TRUE(std::getline(in, line));
+    EXPECT_EQ(line, "zahl,teiler,kandidaten_alle,sekunden_alle,kandidaten_haelfte,"
+                    "sekunden_haelfte,kandidaten_wurzel,sekunden_wurzel");
+    for (const NumberFigures& expected : kFigures) {
+        ASSERT_TRUE(std::getline(in, line));
+        const std::vector<std::string> fields = split(line, ',');
+        ASSERT_EQ(fields.size(), 8u) << line;
+        std::vector<double> values;
+        for (const std::string& field : fields) {
+            double value = 0;
+            const auto result = std::from_chars(field.data(), field.data() + field.size(), value);
+            EXPECT_EQ(result.ptr, field.data() + field.size()) << field;
+            values.push_back(value);
+        }
+        EXPECT_EQ(values[0], expected.zahl);
+        EXPECT_EQ(values[1], expected.divisors);
+        for (std::size_t scan = 0; scan < 3; ++scan) {
+            EXPECT_EQ(values[2 + 2 * scan], expected.scans[scan].candidates);
+            EXPECT_EQ(values[3 + 2 * scan], expected.scans[scan].seconds);
+        }
+    }
+    EXPECT_FALSE(std::getline(in, line));
+}
+
+TEST(TableTest, GermanHeadingsAndTheGivenSeparator) {
+    std::ostringstream out;
+    writeTable(out, kFigures, ",");
+    const std::string table = out.str();
+    for (const char* heading :
+         {"Zahl", "Teiler", "Kandidaten alle", "Sekunden alle", "Kandidaten Hälfte",
+          "Sekunden Hälfte", "Kandidaten Wurzel", "Sekunden Wurzel"})
+        EXPECT_NE(table.find(heading), std::string::npos) << heading;
+    EXPECT_NE(table.find("0,625"), std::string::npos) << table;
+    EXPECT_NE(table.find("2147483646"), std::string::npos) << table;
+}
+
+} // namespace
+} // namespace faktorlupe::vergleich

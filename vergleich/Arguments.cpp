@@ -1,0 +1,118 @@
+#include "Arguments.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <charconv>
+
+namespace faktorlupe::vergleich {
+namespace {
+
+const QString kCsv = QStringLiteral("csv");
+const QString kChart = QStringLiteral("chart");
+const QString kHelp = QStringLiteral("help");
+
+QString readNumber(const QString& text, std::int32_t& number) {
+    static const QRegularExpression wholeNumber(QStringLiteral("^-?[0-9]+$"));
+    if (!wholeNumber.match(text).hasMatch())
+        return QStringLiteral("»%1« ist keine ganze Dezimalzahl.").arg(text);
+    const QByteArray digits = text.toLatin1();
+    std::int64_t value = 0;
+    const auto result =
+        std::from_chars(digits.constData(), digits.constData() + digits.size(), value);
+    if (digits.startsWith('-') || (result.ec == std::errc() && value < 2))
+        return QStringLiteral("%1 ist zu klein: die kleinste Zahl ist 2.").arg(text);
+    if (result.ec != std::errc() || value > 2147483647)
+        return QStringLiteral("%1 ist zu groß: die größte Zahl ist 2147483647.").arg(text);
+    number = static_cast<std::int32_t>(value);
+    return {};
+}
+
+// Whether the file could be written, worked out without creating it.
+QString checkWritable(const QString& path) {
+    const QFileInfo file(path);
+    if (file.exists())
+        return file.isFile() && file.isWritable()
+                   ? QString()
+                   : QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir() || !folder.isWritable())
+        return QStringLiteral("Die Datei %1 kann nicht angelegt werden: der Ordner %2 fehlt oder "
+                              "ist schreibgeschützt.")
+            .arg(path, QDir::toNativeSeparators(file.absolutePath()));
+    return {};
+}
+
+QString checkChartPath(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
+        return QStringLiteral("Das Diagramm %1 braucht die Endung .png oder .svg.").arg(path);
+    return checkWritable(path);
+}
+
+} // namespace
+
+QString helpText() {
+    return QStringLiteral(
+        "Aufruf: faktorlupe-vergleich [OPTIONEN] [ZAHL...]\n"
+        "\n"
+        "Misst, wie die Laufzeit der drei Algorithmen von Faktorlupe mit der Zahl wächst:\n"
+        "alle (jede Zahl bis n), Hälfte (bis n/2) und Wurzel (bis zur Quadratwurzel von n).\n"
+        "Jede Messung ist der Median aus drei Läufen von je mindestens 50 ms.\n"
+        "\n"
+        "Argumente:\n"
+        "  ZAHL            ganze Dezimalzahlen von 2 bis 2147483647. Ohne Zahlen misst das\n"
+        "                  Programm 30 Primzahlen, auf einer logarithmischen Skala von 10 bis\n"
+        "                  2147483647 verteilt.\n"
+        "\n"
+        "Optionen:\n"
+        "  --csv DATEI     schreibt die Messwerte zusätzlich als CSV-Datei.\n"
+        "  --chart DATEI   zeichnet die Messwerte als Diagramm, als PNG oder SVG je nach Endung.\n"
+        "  -h, --help      zeigt diese Hilfe an.\n"
+        "\n"
+        "Die Tabelle erscheint auf der Standardausgabe; den Fortschritt zeigt das Programm auf\n"
+        "der Standardfehlerausgabe, wenn diese ein Terminal ist.\n");
+}
+
+QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOption(QCommandLineOption(kCsv, QString(), QStringLiteral("DATEI")));
+    parser.addOption(QCommandLineOption(kChart, QString(), QStringLiteral("DATEI")));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), kHelp}));
+    if (!parser.parse(commandLine)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            // "-5" looks like an option to the parser, but it is meant as a number.
+            std::int32_t ignored = 0;
+            if (unknown.first().front().isDigit())
+                return readNumber(QLatin1Char('-') + unknown.first(), ignored);
+            return QStringLiteral("Unbekannte Option »%1«; --help zeigt die Optionen.")
+                .arg(unknown.first());
+        }
+        return QStringLiteral("Nach --csv und --chart muss ein Dateiname stehen.");
+    }
+    arguments.help = parser.isSet(kHelp);
+    if (arguments.help)
+        return {};
+    for (const QString& text : parser.positionalArguments()) {
+        std::int32_t number = 0;
+        if (QString error = readNumber(text, number); !error.isEmpty())
+            return error;
+        arguments.numbers.push_back(number);
+    }
+    if (parser.isSet(kCsv)) {
+        arguments.csvPath = parser.value(kCsv);
+        if (QString error = checkWritable(arguments.csvPath); !error.isEmpty())
+            return error;
+    }
+    if (parser.isSet(kChart)) {
+        arguments.chartPath = parser.value(kChart);
+        if (QString error = checkChartPath(arguments.chartPath); !error.isEmpty())
+            return error;
+    }
+    return {};
+}
+
+} // namespace faktorlupe::vergleich

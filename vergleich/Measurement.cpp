@@ -1,0 +1,99 @@
+#include "Measurement.h"
+
+#include "scans/MemoryFormView.h"
+#include "scans/Scans.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <string>
+
+namespace faktorlupe::vergleich {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr double kShortestMeasurement = 0.05;
+constexpr int kMeasurements = 3;
+
+struct ScanKind {
+    void (*run)(ScanState&, FormView&, const Stopwatch&);
+    Box result;
+};
+
+constexpr std::array<ScanKind, kScanCount> kScans = {{
+    {runFullScan, Box::txtAlle},
+    {runHalfScan, Box::txtHalbe},
+    {runRootScan, Box::txtWurzel},
+}};
+
+struct Outcome {
+    std::int64_t candidates;
+    std::string list;
+};
+
+Outcome runOnce(const ScanKind& scan, const std::string& input, const Stopwatch& stopwatch) {
+    ScanState state;
+    MemoryFormView view;
+    view.setText(Box::txtEingabe, input);
+    scan.run(state, view, stopwatch);
+    // The loop counter ends on the first candidate past the bound, and the loop starts at 2.
+    return {static_cast<std::int64_t>(state.kandidat) - 2, view.text(scan.result)};
+}
+
+double secondsOf(Clock::duration d) {
+    return std::chrono::duration<double>(d).count();
+}
+
+// "1 - 2 - 3" holds three divisors.
+std::int64_t divisorsIn(const std::string& list) {
+    std::int64_t count = 1;
+    for (std::size_t at = list.find(" - "); at != std::string::npos; at = list.find(" - ", at + 3))
+        ++count;
+    return count;
+}
+
+} // namespace
+
+NumberFigures measureNumber(std::int32_t zahl, const std::function<void(std::size_t)>& beforeScan) {
+    const std::string input = std::to_string(zahl);
+    const Stopwatch stopwatch;
+    NumberFigures figures;
+    figures.zahl = zahl;
+    std::string firstList;
+    for (std::size_t i = 0; i < kScanCount; ++i) {
+        if (beforeScan)
+            beforeScan(i);
+        const ScanKind& scan = kScans[i];
+        const auto from = Clock::now();
+        const Outcome outcome = runOnce(scan, input, stopwatch);
+        double took = secondsOf(Clock::now() - from);
+        // Repeats the scan until one measurement spans 50 ms; that one is the first of three.
+        const auto measure = [&](int repeats) {
+            const auto start = Clock::now();
+            for (int r = 0; r < repeats; ++r)
+                runOnce(scan, input, stopwatch);
+            return secondsOf(Clock::now() - start);
+        };
+        int repeats = 1;
+        while (took < kShortestMeasurement) {
+            const double needed = kShortestMeasurement / std::max(took, 1e-9) * 1.2;
+            repeats = static_cast<int>(std::min(std::max(repeats * needed, repeats * 2.0), 1e9));
+            took = measure(repeats);
+        }
+        std::array<double, kMeasurements> measured{};
+        measured[0] = took / repeats;
+        for (int m = 1; m < kMeasurements; ++m)
+            measured[m] = measure(repeats) / repeats;
+        std::sort(measured.begin(), measured.end());
+        figures.scans[i] = {outcome.candidates, measured[kMeasurements / 2]};
+        if (i == 0)
+            firstList = outcome.list;
+        else if (outcome.list != firstList)
+            throw ScansDisagree("the scans of " + input + " found different divisors");
+    }
+    figures.divisors = divisorsIn(firstList);
+    return figures;
+}
+
+} // namespace faktorlupe::vergleich

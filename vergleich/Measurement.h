@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ScanFigures.h"
+
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+
+namespace faktorlupe::vergleich {
+
+// Runs the engine's three scans of a number through an in-memory form, the same code the window
+// runs, and times them with the monotonic clock: a short scan is repeated until one measurement
+// spans at least 50 ms, and the figure is the median of three measurements. beforeScan is told
+// which scan is about to run (0, 1, 2), for a progress display.
+NumberFigures measureNumber(std::int32_t zahl,
+                            const std::function<void(std::size_t scan)>& beforeScan = {});
+
+// Raised when the three scans disagree on a number's divisors, which would make its figures
+// meaningless.
+class ScansDisagree final : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace faktorlupe::vergleich

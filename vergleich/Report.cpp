@@ -1,0 +1,56 @@
+#include "Report.h"
+
+#include <charconv>
+
+namespace faktorlupe::vergleich {
+namespace {
+
+std::string secondsText(double seconds, int precision, const std::string& separator) {
+    char buffer[64];
+    const auto result = precision > 0 ? std::to_chars(buffer, buffer + sizeof buffer, seconds,
+                                                      std::chars_format::general, precision)
+                                      : std::to_chars(buffer, buffer + sizeof buffer, seconds);
+    std::string text(buffer, result.ptr);
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, separator);
+    return text;
+}
+
+// Pads to a width counted in characters, not bytes: "Hälfte" is six wide.
+std::string padLeft(const std::string& text, std::size_t width) {
+    std::size_t characters = 0;
+    for (unsigned char c : text)
+        characters += (c & 0xC0) != 0x80;
+    return std::string(width > characters ? width - characters : 0, ' ') + text;
+}
+
+} // namespace
+
+void writeTable(std::ostream& out, const std::vector<NumberFigures>& figures,
+                const std::string& decimalSeparator) {
+    out << padLeft("Zahl", 10) << padLeft("Teiler", 8);
+    for (const char* name : kScanNames)
+        out << padLeft(std::string("Kandidaten ") + name, 19)
+            << padLeft(std::string("Sekunden ") + name, 17);
+    out << '\n';
+    for (const NumberFigures& row : figures) {
+        out << padLeft(std::to_string(row.zahl), 10) << padLeft(std::to_string(row.divisors), 8);
+        for (const ScanFigures& scan : row.scans)
+            out << padLeft(std::to_string(scan.candidates), 19)
+                << padLeft(secondsText(scan.seconds, 4, decimalSeparator), 17);
+        out << '\n';
+    }
+}
+
+void writeCsv(std::ostream& out, const std::vector<NumberFigures>& figures) {
+    out << "zahl,teiler,kandidaten_alle,sekunden_alle,kandidaten_haelfte,sekunden_haelfte,"
+           "kandidaten_wurzel,sekunden_wurzel\n";
+    for (const NumberFigures& row : figures) {
+        out << row.zahl << ',' << row.divisors;
+        for (const ScanFigures& scan : row.scans)
+            out << ',' << scan.candidates << ',' << secondsText(scan.seconds, 0, ".");
+        out << '\n';
+    }
+}
+
+} // namespace faktorlupe::vergleich

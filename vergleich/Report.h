@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ScanFigures.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace faktorlupe::vergleich {
+
+// The figures as a table for people: German headings like the window's, seconds with four
+// significant digits and the given decimal separator.
+void writeTable(std::ostream& out, const std::vector<NumberFigures>& figures,
+                const std::string& decimalSeparator);
+
+// The figures as CSV, one line a number under the header
+// zahl,teiler,kandidaten_alle,sekunden_alle,kandidaten_haelfte,sekunden_haelfte,
+// kandidaten_wurzel,sekunden_wurzel; seconds with "." and every digit needed to read them back.
+void writeCsv(std::ostream& out, const std::vector<NumberFigures>& figures);
+
+} // namespace faktorlupe::vergleich

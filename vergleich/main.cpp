@@ -1,0 +1,78 @@
+// faktorlupe-vergleich: measures how the cost of the three scans grows with the number, as a
+// table, a CSV file and a chart. Runs without a display.
+#include "Arguments.h"
+#include "Chart.h"
+#include "DefaultSeries.h"
+#include "Measurement.h"
+#include "Progress.h"
+#include "Report.h"
+#include "runtime/DecimalSeparator.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+
+using namespace faktorlupe;
+using namespace faktorlupe::vergleich;
+
+namespace {
+
+constexpr int kBadArguments = 2;
+constexpr int kFailed = 1;
+
+int fail(const QString& message, int status) {
+    std::fprintf(stderr, "faktorlupe-vergleich: %s\n", message.toUtf8().constData());
+    return status;
+}
+
+// Qt is here only to draw the chart; its notes about the offscreen platform are not for users.
+void keepOnlyQtErrors(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // The chart is drawn off screen: no display is needed or used.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(keepOnlyQtErrors);
+    QApplication application(argc, argv);
+
+    Arguments arguments;
+    if (const QString error = parseArguments(QApplication::arguments(), arguments);
+        !error.isEmpty())
+        return fail(error, kBadArguments);
+    if (arguments.help) {
+        std::fputs(helpText().toUtf8().constData(), stdout);
+        return 0;
+    }
+    const std::vector<std::int32_t> numbers =
+        arguments.numbers.empty() ? defaultSeries() : arguments.numbers;
+
+    std::vector<NumberFigures> figures;
+    try {
+        Progress progress(numbers.size());
+        for (std::size_t i = 0; i < numbers.size(); ++i)
+            figures.push_back(measureNumber(
+                numbers[i], [&](std::size_t scan) { progress.show(i, numbers[i], scan); }));
+    } catch (const std::exception& error) {
+        return fail(QString::fromUtf8(error.what()), kFailed);
+    }
+
+    writeTable(std::cout, figures, userDecimalSeparator());
+    std::cout.flush();
+    if (!arguments.csvPath.isEmpty()) {
+        std::ofstream csv(arguments.csvPath.toStdString());
+        writeCsv(csv, figures);
+        if (!csv.flush())
+            return fail(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.")
+                            .arg(arguments.csvPath),
+                        kFailed);
+    }
+    if (!arguments.chartPath.isEmpty())
+        if (const QString error = writeChart(arguments.chartPath, figures); !error.isEmpty())
+            return fail(error, kFailed);
+    return 0;
+}
