@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
+#include <QIcon>
 #include <QPushButton>
 #include <new>
 #include <optional>
@@ -32,6 +33,10 @@ MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
       m_stopwatch(std::move(stopwatch)),
       m_reportError(reportError ? std::move(reportError) : ErrorReporter(showErrorReport)) {
     setWindowTitle(QString::fromUtf8(kFormCaption));
+    QIcon icon;
+    for (const char* size : {"48", "256"})
+        icon.addFile(QStringLiteral(":/icons/%1/de.faktorlupe.Faktorlupe.png").arg(size));
+    setWindowIcon(icon);
     // Only the "x" buttons have no font of their own and show the form's.
     QFont font(QString::fromUtf8(kFormFontFamily));
     font.setPointSizeF(kFormFontPointSize);

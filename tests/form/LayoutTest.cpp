@@ -168,6 +168,8 @@ TEST(FormTest, WindowHasTheDesignedClientAreaAndTitle) {
     EXPECT_EQ(form.windowTitle(), "Faktorlupe");
     EXPECT_EQ(form.size(), QSize(870, 589));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    const QList<QSize> iconSizes = form.windowIcon().availableSizes();
+    EXPECT_TRUE(iconSizes.contains(QSize(48, 48)) && iconSizes.contains(QSize(256, 256)));
 }
 
 TEST(FormTest, TimesNewRomanIsDrawnWithItsMetricCompatibleSubstitute) {
