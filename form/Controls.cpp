@@ -37,11 +37,11 @@ const char* accessibleNameOf(const char* name) {
     return nullptr;
 }
 
-QWidget* createWidget(const ControlSpec& spec, QWidget& form) {
-    const QString text = QString::fromUtf8(spec.text);
+QWidget* createWidget(const ControlSpec& layout, QWidget& form) {
+    const QString text = QString::fromUtf8(layout.text);
     const Qt::Alignment alignment =
-        spec.alignment == TextAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
-    switch (spec.kind) {
+        layout.alignment == TextAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+    switch (layout.kind) {
     case ControlKind::SingleLineBox: {
         auto* box = new QLineEdit(text, &form);
         box->setMaxLength(std::numeric_limits<int>::max());
@@ -70,22 +70,22 @@ QWidget* createWidget(const ControlSpec& spec, QWidget& form) {
     return nullptr;
 }
 
-void applyLook(const ControlSpec& spec, QWidget& widget) {
-    widget.setObjectName(QString::fromUtf8(spec.name));
-    widget.setGeometry(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel,
-                       spec.width / kTwipsPerPixel, spec.height / kTwipsPerPixel);
-    if (spec.pointSize > 0) {
+void applyLook(const ControlSpec& layout, QWidget& widget) {
+    widget.setObjectName(QString::fromUtf8(layout.name));
+    widget.setGeometry(layout.left / kTwipsPerPixel, layout.top / kTwipsPerPixel,
+                       layout.width / kTwipsPerPixel, layout.height / kTwipsPerPixel);
+    if (layout.pointSize > 0) {
         QFont font(QString::fromUtf8(kControlFontFamily));
-        font.setPointSizeF(spec.pointSize);
+        font.setPointSizeF(layout.pointSize);
         widget.setFont(font);
     }
     QPalette palette = widget.palette();
-    if (spec.background != kSystemColour)
-        palette.setColor(QPalette::Base, colourFromBgr(spec.background));
-    if (spec.foreground != kSystemColour)
-        palette.setColor(QPalette::Text, colourFromBgr(spec.foreground));
+    if (layout.background != kSystemColour)
+        palette.setColor(QPalette::Base, colourFromBgr(layout.background));
+    if (layout.foreground != kSystemColour)
+        palette.setColor(QPalette::Text, colourFromBgr(layout.foreground));
     widget.setPalette(palette);
-    if (const char* name = accessibleNameOf(spec.name))
+    if (const char* name = accessibleNameOf(layout.name))
         widget.setAccessibleName(QString::fromUtf8(name));
 }
 
@@ -102,11 +102,11 @@ QColor colourFromBgr(std::uint32_t bgr) {
 
 Controls createControls(QWidget& form) {
     QWidget* previous = nullptr;
-    for (const ControlSpec& spec : kControls) {
-        QWidget* widget = createWidget(spec, form);
-        applyLook(spec, *widget);
+    for (const ControlSpec& layout : kControls) {
+        QWidget* widget = createWidget(layout, form);
+        applyLook(layout, *widget);
         // Labels are numbered in the tab order but never take the focus.
-        if (spec.kind == ControlKind::Label)
+        if (layout.kind == ControlKind::Label)
             continue;
         if (previous != nullptr)
             QWidget::setTabOrder(previous, widget);

@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <new>
 #include <optional>
 #include <utility>
@@ -75,9 +76,9 @@ void MainForm::runScan(Scan scan) {
     // overwrites the running one's state: it is dropped.
     if (m_scanRunning)
         return;
-    m_scanRunning = true;
     std::optional<RuntimeError> error;
     {
+        const QScopedValueRollback<bool> running(m_scanRunning, true);
         const WaitCursor waitCursor;
         try {
             scan(m_state, m_view, m_stopwatch);
@@ -90,7 +91,6 @@ void MainForm::runScan(Scan scan) {
         // What was written before an error stays.
         m_view.flush();
     }
-    m_scanRunning = false;
     if (error)
         m_reportError(this, *error);
 }

@@ -10,6 +10,11 @@ namespace faktorlupe::testing {
 // decimal comma is what breaks locale-dependent number readers.
 inline const char* const kTestLocales[] = {"C", "de_DE.UTF-8"};
 
+// Names a test row after its own name and the locale it runs under: "Preset_German".
+template <typename Row> std::string nameInLocale(const Row& row, const char* locale) {
+    return std::string(row.name) + (std::string(locale) == "C" ? "_C" : "_German");
+}
+
 // Sets the process locale for the length of a test and restores the previous one. A locale that
 // is missing fails the test instead of quietly testing the C locale twice: the README's test
 // command generates de_DE.UTF-8.

@@ -87,9 +87,8 @@ INSTANTIATE_TEST_SUITE_P(Conversions, NumberFromTextTest,
                          ::testing::Combine(::testing::ValuesIn(kReadings),
                                             ::testing::ValuesIn(kTestLocales)),
                          [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    (std::string(std::get<1>(info.param)) == "C" ? "_C"
-                                                                                 : "_German");
+                             return testing::nameInLocale(std::get<0>(info.param),
+                                                          std::get<1>(info.param));
                          });
 
 // The input box's text as the scans turn it into their 32-bit number.
@@ -129,9 +128,8 @@ INSTANTIATE_TEST_SUITE_P(Conversions, InputConversionTest,
                          ::testing::Combine(::testing::ValuesIn(kInputNumbers),
                                             ::testing::ValuesIn(kTestLocales)),
                          [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    (std::string(std::get<1>(info.param)) == "C" ? "_C"
-                                                                                 : "_German");
+                             return testing::nameInLocale(std::get<0>(info.param),
+                                                          std::get<1>(info.param));
                          });
 
 class InputOverflowTest : public ::testing::TestWithParam<std::tuple<const char*, const char*>> {};

@@ -171,6 +171,18 @@ TEST_F(HandlersTest, WaitCursorShowsWhileAScanRuns) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+TEST_F(HandlersTest, LongListReachesTheWidgetOnlyAFewTimes) {
+    // 2095133040 has 1600 divisors: 1600 writes to the box, which must not each lay out the
+    // widget's text anew.
+    int widgetUpdates = 0;
+    QObject::connect(c.txtAlle, &QPlainTextEdit::textChanged, [&] { ++widgetUpdates; });
+    type(c.txtEingabe, "2095133040");
+    c.cmdAlle->click();
+    EXPECT_LT(widgetUpdates, 40);
+    EXPECT_TRUE(c.txtAlle->toPlainText().startsWith("1 - 2 - 3 - 4 - 5 - 6 - 7 - 8 - 9 - 10 - 11"));
+    EXPECT_TRUE(c.txtAlle->toPlainText().endsWith(" - 1047566520 - 2095133040"));
+}
+
 TEST(ErrorReportTest, MessageBoxShowsNumberAndGermanMessage) {
     MainForm form(nullptr, stoppedClock());
     form.controls().txtEingabe->setText("2147483648");

@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -170,6 +171,20 @@ TEST(FormTest, WindowHasTheDesignedClientAreaAndTitle) {
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     const QList<QSize> iconSizes = form.windowIcon().availableSizes();
     EXPECT_TRUE(iconSizes.contains(QSize(48, 48)) && iconSizes.contains(QSize(256, 256)));
+}
+
+// Run once as it is and once with QT_SCALE_FACTOR=2: the layout stays in device-independent
+// pixels, and the window is drawn at the full resolution of the device.
+TEST(FormTest, DrawsAtTheDevicePixelRatio) {
+    MainForm form;
+    form.show();
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        EXPECT_EQ(form.devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    }
+    const QPixmap drawn = form.grab();
+    EXPECT_EQ(drawn.devicePixelRatio(), form.devicePixelRatioF());
+    EXPECT_EQ(drawn.size(), QSize(870, 589) * form.devicePixelRatioF());
+    EXPECT_EQ(form.size(), QSize(870, 589));
 }
 
 TEST(FormTest, TimesNewRomanIsDrawnWithItsMetricCompatibleSubstitute) {
