@@ -1,13 +1,13 @@
 #pragma once
 
+#include <cstdint>
+
+class QColor;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
-class QColor;
-
-#include <cstdint>
 
 namespace faktorlupe {
 
