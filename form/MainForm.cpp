@@ -35,7 +35,7 @@ MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
       m_reportError(reportError ? std::move(reportError) : ErrorReporter(showErrorReport)) {
     setWindowTitle(QString::fromUtf8(kFormCaption));
     QIcon icon;
-    for (const char* size : {"48", "256"})
+    for (const char* size : {"48", "96"})
         icon.addFile(QStringLiteral(":/icons/%1/de.faktorlupe.Faktorlupe.png").arg(size));
     setWindowIcon(icon);
     // Only the "x" buttons have no font of their own and show the form's.
