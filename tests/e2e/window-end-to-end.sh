@@ -37,16 +37,20 @@ declare -A box_position=(
 )
 
 # Selects all of a box and copies it; an empty box copies nothing, so the clipboard is first set
-# to a marker that stands for "empty".
+# to a marker that stands for "empty". The X server delivers the click and the keys in order, so
+# only the copy itself needs waiting for: the clipboard is polled until it changes, and a box
+# whose copy leaves the marker there for a second and a half counts as empty.
 read_box() {
     printf '%s' '<leer>' | xclip -selection clipboard >/dev/null 2>&1
-    sleep 0.2
     # shellcheck disable=SC2086
     click_at ${box_position[$1]}
     xdotool key ctrl+a ctrl+c
-    sleep 0.3
-    local text
-    text=$(xclip -o -selection clipboard)
+    local text='<leer>'
+    for _ in $(seq 15); do
+        sleep 0.1
+        text=$(xclip -o -selection clipboard 2>/dev/null || true)
+        [ "$text" != '<leer>' ] && break
+    done
     [ "$text" = '<leer>' ] && text=''
     printf '%s' "$text"
 }
