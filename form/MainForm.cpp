@@ -20,7 +20,7 @@ namespace {
 
 // Shows the wait cursor for as long as it lives, on every way out of a scan.
 class WaitCursor final {
-  public:
+public:
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
     WaitCursor(const WaitCursor&) = delete;

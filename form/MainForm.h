@@ -16,7 +16,7 @@ class RuntimeError;
 // clear buttons and two labels. Each button's click runs one handler to its end; the scans'
 // logic lives in scans/ and reaches the boxes through this form's FormView.
 class MainForm final : public QWidget {
-  public:
+public:
     // How a run-time error raised in a handler is reported; the program goes on afterwards.
     using ErrorReporter = std::function<void(QWidget* form, const RuntimeError& error)>;
 
@@ -31,10 +31,10 @@ class MainForm final : public QWidget {
     void Command2_Click();
     void Command3_Click();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     using Scan = void (*)(ScanState&, FormView&, const Stopwatch&);
 
     void runScan(Scan scan);

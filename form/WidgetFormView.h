@@ -17,7 +17,7 @@ struct Controls;
 // Raised out of a scan's yield when the window was closed during it, so that the scan's loop
 // never starts; the handler passes it by in silence.
 class ScanAbandoned final : public std::runtime_error {
-  public:
+public:
     ScanAbandoned() : std::runtime_error("window closed during a scan") {}
 };
 
@@ -28,7 +28,7 @@ class ScanAbandoned final : public std::runtime_error {
 // few times a second, with a repaint that handles no input, so that a long list can be seen
 // growing.
 class WidgetFormView final : public FormView {
-  public:
+public:
     // formClosed tells whether the window has been closed, which can only happen in a yield.
     WidgetFormView(const Controls& controls, std::function<bool()> formClosed);
 
@@ -40,7 +40,7 @@ class WidgetFormView final : public FormView {
     // the user does to the box in the meantime. Called when a handler ends.
     void flush();
 
-  private:
+private:
     struct Slot {
         QWidget* widget = nullptr;
         std::string text;

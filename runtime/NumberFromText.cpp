@@ -10,7 +10,7 @@ namespace {
 
 // Walks a text character by character, passing over the blanks the reader ignores.
 class Cursor final {
-  public:
+public:
     explicit Cursor(std::string_view text) : m_text(text) {}
 
     char peek() {
@@ -22,7 +22,7 @@ class Cursor final {
     std::size_t position() const { return m_pos; }
     void rewind(std::size_t position) { m_pos = position; }
 
-  private:
+private:
     static bool isIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
     std::string_view m_text;

@@ -19,13 +19,13 @@ enum class ErrorNumber {
 // The one exception type of the program: an error number and its German message text.
 // Raising it leaves the running handler; the window decides how to report it.
 class RuntimeError final : public std::runtime_error {
-  public:
+public:
     explicit RuntimeError(ErrorNumber number);
 
     ErrorNumber number() const { return m_number; }
     int code() const { return static_cast<int>(m_number); }
 
-  private:
+private:
     ErrorNumber m_number;
 };
 

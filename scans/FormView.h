@@ -9,7 +9,7 @@ namespace faktorlupe {
 // All a scan needs from the window: read a box, replace a box's text, and let the window handle
 // what is already queued. The window implements it over its widgets, the tests in memory.
 class FormView {
-  public:
+public:
     virtual ~FormView() = default;
 
     // The box's whole current text, including anything the user typed into it.
@@ -19,7 +19,7 @@ class FormView {
     // Handles every window event already queued, then returns.
     virtual void yieldToEvents() = 0;
 
-  protected:
+protected:
     FormView() = default;
     FormView(const FormView&) = default;
     FormView& operator=(const FormView&) = default;

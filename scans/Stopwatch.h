@@ -11,7 +11,7 @@ namespace faktorlupe {
 // whole hundredths count, and from 1000000 hundredths (02:46:40) on the text has no fraction at
 // all. The elapsed time is shown in seconds with up to 15 significant digits.
 class Stopwatch final {
-  public:
+public:
     // Seconds since local midnight, in single precision.
     using Clock = std::function<float()>;
 
@@ -27,7 +27,7 @@ class Stopwatch final {
     // the next day: a scan that runs across midnight shows its true time, not a negative one.
     std::string elapsedText(float startZeit) const;
 
-  private:
+private:
     Clock m_clock;
     std::string m_decimalSeparator;
 };

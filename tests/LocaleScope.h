@@ -19,7 +19,7 @@ template <typename Row> std::string nameInLocale(const Row& row, const char* loc
 // is missing fails the test instead of quietly testing the C locale twice: the README's test
 // command generates de_DE.UTF-8.
 class LocaleScope final {
-  public:
+public:
     explicit LocaleScope(const char* name) : m_previous(std::setlocale(LC_ALL, nullptr)) {
         if (std::setlocale(LC_ALL, name) == nullptr)
             ADD_FAILURE() << "locale " << name << " is missing; run: localedef -i de_DE -f UTF-8 "
@@ -29,7 +29,7 @@ class LocaleScope final {
     LocaleScope(const LocaleScope&) = delete;
     LocaleScope& operator=(const LocaleScope&) = delete;
 
-  private:
+private:
     std::string m_previous;
 };
 

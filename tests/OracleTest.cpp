@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Scans, LargeNumberOracleTest,
 
 // The scans must give the same result whichever code path tests the blocks.
 class PortablePathTest : public ::testing::TestWithParam<std::int64_t> {
-  protected:
+protected:
     void TearDown() override { usePortableDivisorBlocks(false); }
 };
 

@@ -21,7 +21,7 @@ inline const char* boxName(Box box) {
 // An in-memory form that writes down every call a scan makes, in order, as "get txtAlle",
 // "set txtAlle=1 - 2" and "yield", together with the scan's kandidat at each write.
 class RecordingFormView final : public MemoryFormView {
-  public:
+public:
     explicit RecordingFormView(const ScanState& state) : m_state(state) {}
 
     std::string text(Box box) override {
@@ -56,7 +56,7 @@ class RecordingFormView final : public MemoryFormView {
     std::vector<double> kandidatAtWrites;
     std::function<void()> onYield;
 
-  private:
+private:
     const ScanState& m_state;
 };
 

@@ -35,7 +35,7 @@ struct SeparatorOfLocale {
 };
 
 class UserDecimalSeparatorTest : public ::testing::TestWithParam<SeparatorOfLocale> {
-  protected:
+protected:
     void SetUp() override {
         if (const char* old = std::getenv("LC_ALL"))
             m_saved = old;
@@ -47,7 +47,7 @@ class UserDecimalSeparatorTest : public ::testing::TestWithParam<SeparatorOfLoca
             setenv("LC_ALL", m_saved.c_str(), 1);
     }
 
-  private:
+private:
     std::string m_saved;
 };
 

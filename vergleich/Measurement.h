@@ -18,7 +18,7 @@ NumberFigures measureNumber(std::int32_t zahl,
 // Raised when the three scans disagree on a number's divisors, which would make its figures
 // meaningless.
 class ScansDisagree final : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 

@@ -10,7 +10,7 @@ namespace faktorlupe::vergleich {
 // go and the scan now running. Silent when standard error is not a terminal, so that a pipe or a
 // log file gets nothing but the results.
 class Progress final {
-  public:
+public:
     explicit Progress(std::size_t total);
     ~Progress();
     Progress(const Progress&) = delete;
@@ -18,7 +18,7 @@ class Progress final {
 
     void show(std::size_t done, std::int32_t zahl, std::size_t scan);
 
-  private:
+private:
     std::size_t m_total;
     bool m_enabled;
 };

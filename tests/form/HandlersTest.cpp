@@ -22,7 +22,7 @@ Stopwatch stoppedClock() {
 // A form whose error reports are collected instead of shown: a test that raises an error by
 // surprise fails instead of hanging in a modal dialog.
 class HandlersTest : public ::testing::Test {
-  protected:
+protected:
     HandlersTest()
         : form([this](QWidget*, const RuntimeError& error) { reported.push_back(error.code()); },
                stoppedClock()),
