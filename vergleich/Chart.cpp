@@ -17,17 +17,17 @@
 namespace faktorlupe::vergleich {
 namespace {
 
+// In the order of kScanNames.
 struct Curve {
-    const char* name;
     const char* reference;
     QColor colour;
     std::function<double(double)> growth; // what the scan's cost should be proportional to
 };
 
 const Curve kCurves[kScanCount] = {
-    {"alle", "∝ n", QColor(0xC0, 0x39, 0x2B), [](double n) { return n; }},
-    {"Hälfte", "∝ n/2", QColor(0x1F, 0x6F, 0xB4), [](double n) { return n / 2; }},
-    {"Wurzel", "∝ √n", QColor(0x2C, 0x8C, 0x3C), [](double n) { return std::sqrt(n); }},
+    {"∝ n", QColor(0xC0, 0x39, 0x2B), [](double n) { return n; }},
+    {"∝ n/2", QColor(0x1F, 0x6F, 0xB4), [](double n) { return n / 2; }},
+    {"∝ √n", QColor(0x2C, 0x8C, 0x3C), [](double n) { return std::sqrt(n); }},
 };
 
 // Below this many candidates a scan's cost is mostly the fixed cost of a run (reading the input,
@@ -100,7 +100,8 @@ QChart* buildChart(const std::vector<NumberFigures>& figures) {
     for (std::size_t scan = 0; scan < kScanCount; ++scan) {
         const Curve& curve = kCurves[scan];
         auto* measured = new QLineSeries;
-        measured->setName(QStringLiteral("Algorithmus >%1<").arg(QString::fromUtf8(curve.name)));
+        measured->setName(
+            QStringLiteral("Algorithmus >%1<").arg(QString::fromUtf8(kScanNames[scan])));
         measured->setPen(QPen(curve.colour, 2));
         measured->setPointsVisible(true);
         measured->setMarkerSize(7);
