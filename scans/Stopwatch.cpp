@@ -23,10 +23,12 @@ double Stopwatch::reading() const {
 }
 
 std::string Stopwatch::elapsedText(float startZeit) const {
-    double end = reading();
-    if (end < startZeit)
-        end += kHundredthsPerDay;
-    return textOfDouble((end - startZeit) / 100.0, m_decimalSeparator);
+    double hundredths = reading() - startZeit;
+    if (hundredths < -kHundredthsPerDay / 2)
+        hundredths += kHundredthsPerDay;
+    else if (hundredths < 0)
+        hundredths = 0;
+    return textOfDouble(hundredths / 100.0, m_decimalSeparator);
 }
 
 } // namespace faktorlupe

@@ -23,8 +23,11 @@ public:
     double reading() const;
     // The start reading, which the scan keeps in single precision.
     float start() const { return static_cast<float>(reading()); }
-    // The seconds since the start reading, as text. An end reading below the start belongs to
-    // the next day: a scan that runs across midnight shows its true time, not a negative one.
+    // The seconds since the start reading, as text. An end reading more than half a day below
+    // the start belongs to the next day: a scan that runs across midnight shows its true time,
+    // not a negative one. One only slightly below is the start's rounding to single precision,
+    // not time running backwards: at 00:30 under a decimal point the reading 180000.7 is kept
+    // as 180000.703125, and no time passed shows 0, not a whole day.
     std::string elapsedText(float startZeit) const;
 
 private:

@@ -20,6 +20,11 @@ using testing::stopwatchReading;
 //   900018.8125; to 900050 that is 0.311875 s. Under the comma only 900018 is read: 0.32 s.
 // - From 1000000 hundredths on, 7 digits leave no room for a fraction: 1000018.75 is written
 //   "1000019" under either separator.
+// - At 00:30, 1800.007 s is written "180000.7" and kept in single precision as 180000.703125:
+//   the end reading lies below the start though no time passed, which is 0 s, not a day. The
+//   same at 02:30 (9000.1875 s, kept as 900018.8125) and at 02:46 ("996000.3", kept as
+//   996000.3125). A real hundredth later the noise stays: 180001.7 - 180000.703125 in
+//   double precision (180001.7 has no exact double) gives 0.00996875000011642 s.
 // - A scan from 23:59:59.5 to 00:00:00.25 takes 0.75 s, not minus a day.
 struct Timing {
     const char* name;
@@ -35,9 +40,14 @@ const Timing kTimings[] = {
     {"NoTimePassed", 100.0f, 100.0f, "0", "0"},
     {"ReadingCutAtTheComma", 0.125f, 0.5f, "0.375", "0,38"},
     {"SinglePrecisionStart", 9000.1875f, 9000.5f, "0.311875", "0,32"},
+    {"NoTimeAtHalfPastMidnight", 1800.007f, 1800.007f, "0", "0"},
+    {"NoTimeAtHalfPastTwo", 9000.1875f, 9000.1875f, "0", "0"},
+    {"NoTimeAtTwoFortySix", 9960.003f, 9960.003f, "0", "0"},
+    {"HundredthAtHalfPastMidnight", 1800.007f, 1800.017f, "0.00996875000011642", "0,01"},
     {"NoFractionFromAMillionHundredths", 10000.1875f, 10000.5f, "0.31", "0,31"},
     {"AcrossMidnight", 86399.5f, 0.25f, "0.75", "0,75"},
     {"WholeSecondsAcrossMidnight", 86390.0f, 10.0f, "20", "20"},
+    {"HundredthAcrossMidnight", 86399.99f, 0.0f, "0.01", "0,01"},
 };
 
 class StopwatchTest : public ::testing::TestWithParam<std::tuple<Timing, bool>> {};
