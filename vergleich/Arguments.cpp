@@ -14,7 +14,9 @@ const QString kChart = QStringLiteral("chart");
 const QString kHelp = QStringLiteral("help");
 
 QString readNumber(const QString& text, std::int32_t& number) {
-    static const QRegularExpression wholeNumber(QStringLiteral("^-?[0-9]+$"));
+    // Anchored at both ends of the whole text: a plain "$" would also accept "12\n".
+    static const QRegularExpression wholeNumber(
+        QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]+")));
     if (!wholeNumber.match(text).hasMatch())
         return QStringLiteral("»%1« ist keine ganze Dezimalzahl.").arg(text);
     const QByteArray digits = text.toLatin1();
@@ -86,7 +88,7 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
         if (!unknown.isEmpty()) {
             // "-5" looks like an option to the parser, but it is meant as a number.
             std::int32_t ignored = 0;
-            if (unknown.first().front().isDigit())
+            if (!unknown.first().isEmpty() && unknown.first().front().isDigit())
                 return readNumber(QLatin1Char('-') + unknown.first(), ignored);
             return QStringLiteral("Unbekannte Option »%1«; --help zeigt die Optionen.")
                 .arg(unknown.first());
