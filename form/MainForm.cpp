@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <exception>
 #include <new>
 #include <optional>
 #include <utility>
@@ -26,6 +27,23 @@ public:
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
+
+// Runs a handler's work and hands back the error it raised, if any. No exception may unwind
+// through Qt's event dispatch: whatever the work throws becomes an error to report, the ones
+// nobody foresaw the internal error.
+template <typename Work> std::optional<RuntimeError> caught(Work&& work) {
+    try {
+        work();
+    } catch (const RuntimeError& raised) {
+        return raised;
+    } catch (const ScanAbandoned&) {
+    } catch (const std::bad_alloc&) {
+        return RuntimeError(ErrorNumber::OutOfMemory);
+    } catch (const std::exception&) {
+        return RuntimeError(ErrorNumber::InternalError);
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -72,37 +90,47 @@ void MainForm::Command3_Click() {
 }
 
 void MainForm::runScan(Scan scan) {
-    // A scan click that was queued during another scan's yield would start a nested scan that
-    // overwrites the running one's state: it is dropped.
-    if (m_scanRunning)
+    // Scans never nest: one clicked while another runs (its click reached the window during
+    // the running scan's yield) is remembered and runs after it, in click order.
+    if (m_scanRunning) {
+        m_remembered.push_back(scan);
         return;
+    }
+    runOneScan(scan);
+    while (!m_remembered.empty() && !m_closed) {
+        const Scan next = m_remembered.front();
+        m_remembered.pop_front();
+        runOneScan(next);
+    }
+}
+
+void MainForm::runOneScan(Scan scan) {
     std::optional<RuntimeError> error;
     {
         const QScopedValueRollback<bool> running(m_scanRunning, true);
         const WaitCursor waitCursor;
-        try {
-            scan(m_state, m_view, m_stopwatch);
-        } catch (const RuntimeError& raised) {
-            error = raised;
-        } catch (const std::bad_alloc&) {
-            error = RuntimeError(ErrorNumber::OutOfMemory);
-        } catch (const ScanAbandoned&) {
-        }
+        error = caught([&] { scan(m_state, m_view, m_stopwatch); });
         // What was written before an error stays.
-        m_view.flush();
+        if (auto shown = caught([&] { m_view.flush(); }); !error)
+            error = shown;
     }
     if (error)
         m_reportError(this, *error);
 }
 
 void MainForm::clearRow(Box result, Box time) {
-    m_view.setText(result, "");
-    m_view.setText(time, "");
-    m_view.flush();
+    const std::optional<RuntimeError> error = caught([&] {
+        m_view.setText(result, "");
+        m_view.setText(time, "");
+        m_view.flush();
+    });
+    if (error)
+        m_reportError(this, *error);
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
     m_closed = true;
+    m_remembered.clear();
     QWidget::closeEvent(event);
 }
 

@@ -6,6 +6,7 @@
 #include "scans/Stopwatch.h"
 
 #include <QWidget>
+#include <deque>
 #include <functional>
 
 namespace faktorlupe {
@@ -38,6 +39,7 @@ private:
     using Scan = void (*)(ScanState&, FormView&, const Stopwatch&);
 
     void runScan(Scan scan);
+    void runOneScan(Scan scan);
     void clearRow(Box result, Box time);
 
     Controls m_controls;
@@ -46,6 +48,8 @@ private:
     Stopwatch m_stopwatch;
     ErrorReporter m_reportError;
     bool m_scanRunning = false;
+    // Scan clicks that arrived while another scan ran, in click order.
+    std::deque<Scan> m_remembered;
     bool m_closed = false;
 };
 

@@ -10,6 +10,8 @@ std::string messageOf(ErrorNumber number) {
         return "Überlauf";
     case ErrorNumber::OutOfMemory:
         return "Nicht genügend Speicher";
+    case ErrorNumber::InternalError:
+        return "Interner Fehler";
     }
     return "Anwendungs- oder objektdefinierter Fehler";
 }

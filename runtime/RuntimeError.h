@@ -14,6 +14,8 @@ enum class ErrorNumber {
     Overflow = 6,
     // Memory ran out, e.g. for a text far beyond anything a divisor list needs.
     OutOfMemory = 7,
+    // Something failed that the program did not foresee; reported so that the program goes on.
+    InternalError = 51,
 };
 
 // The one exception type of the program: an error number and its German message text.

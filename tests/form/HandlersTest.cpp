@@ -1,6 +1,7 @@
 #include "form/ErrorReport.h"
 #include "form/MainForm.h"
 #include "runtime/RuntimeError.h"
+#include "tests/RecordingFormView.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <vector>
 
 namespace faktorlupe {
@@ -122,15 +124,47 @@ TEST_F(HandlersTest, HalfScanOfNegativeNumberShowsItsList) {
     EXPECT_TRUE(reported.empty());
 }
 
-TEST_F(HandlersTest, ScanClickDuringAScansYieldIsDropped) {
+TEST_F(HandlersTest, ScanClicksDuringAScanRunAfterItInClickOrder) {
+    // Each reading of this clock lies further from the one before, so every scan shows its own
+    // time: 1 s for the first, 20 s for the second, 200 s for the third, 2000 s for the fourth.
+    MainForm timed(
+        [this](QWidget*, const RuntimeError& error) { reported.push_back(error.code()); },
+        testing::stopwatchReading({0, 1, 10, 30, 100, 300, 1000, 3000}, ","));
+    const Controls& t = timed.controls();
+    type(t.txtEingabe, "12");
+    queue([&] {
+        t.cmdHalbe->click();
+        t.cmdWurzel->click();
+        t.cmdAlle->click();
+    });
+    t.cmdAlle->click();
+    EXPECT_EQ(t.txtHalbe->toPlainText(), "1 - 2 - 3 - 4 - 6 - 12");
+    EXPECT_EQ(t.txtWurzel->toPlainText(), "1 - 2 - 3 - 4 - 6 - 12");
+    EXPECT_EQ(t.txtZeitHalbe->text(), "20");
+    EXPECT_EQ(t.txtZeitWurzel->text(), "200");
+    EXPECT_EQ(t.txtZeitAlle->text(), "2000");
+    EXPECT_TRUE(reported.empty());
+}
+
+TEST_F(HandlersTest, ClosingTheWindowForgetsRememberedClicks) {
+    form.show();
     type(c.txtEingabe, "12");
-    c.txtHalbe->setPlainText("vorher");
-    queue([this] { c.cmdHalbe->click(); });
+    queue([this] {
+        c.cmdHalbe->click();
+        form.close();
+    });
     c.cmdAlle->click();
-    EXPECT_EQ(c.txtAlle->toPlainText(), "1 - 2 - 3 - 4 - 6 - 12");
-    EXPECT_EQ(c.txtHalbe->toPlainText(), "vorher");
-    QApplication::processEvents();
-    EXPECT_EQ(c.txtHalbe->toPlainText(), "vorher");
+    EXPECT_EQ(c.txtHalbe->toPlainText(), "");
+}
+
+TEST_F(HandlersTest, UnforeseenExceptionIsReportedAsInternalError) {
+    MainForm failing(
+        [this](QWidget*, const RuntimeError& error) { reported.push_back(error.code()); },
+        Stopwatch([]() -> float { throw std::length_error("zu lang"); }, ","));
+    failing.controls().cmdWurzel->click();
+    failing.controls().Command3->click();
+    EXPECT_EQ(reported, std::vector<int>{51});
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(HandlersTest, ClearClickDuringAScansYieldRuns) {
@@ -211,6 +245,8 @@ TEST(ErrorReportTest, TextForEveryErrorNumber) {
                                 "Ungültiger Prozeduraufruf oder ungültiges Argument"));
     EXPECT_EQ(errorReportText(RuntimeError(ErrorNumber::OutOfMemory)),
               QString::fromUtf8("Laufzeitfehler '7':\n\nNicht genügend Speicher"));
+    EXPECT_EQ(errorReportText(RuntimeError(ErrorNumber::InternalError)),
+              QString::fromUtf8("Laufzeitfehler '51':\n\nInterner Fehler"));
 }
 
 } // namespace
