@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include "LayoutTable.h"
+#include "UndoLimit.h"
 
 #include <QColor>
 #include <QLabel>
@@ -46,6 +47,7 @@ QWidget* createWidget(const ControlSpec& layout, QWidget& form) {
         auto* box = new QLineEdit(text, &form);
         box->setMaxLength(std::numeric_limits<int>::max());
         box->setAlignment(alignment | Qt::AlignVCenter);
+        limitUndoHistory(*box);
         return box;
     }
     case ControlKind::MultiLineBox: {

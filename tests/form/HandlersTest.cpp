@@ -4,6 +4,7 @@
 #include "tests/RecordingFormView.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -115,6 +116,26 @@ TEST_F(HandlersTest, ErrorIsReportedAndTheFormGoesOn) {
     EXPECT_EQ(c.txtAlle->toPlainText(), "1 - 2 - 3 - 4 - 6 - 12");
     EXPECT_EQ(c.txtWurzel->toPlainText(), "1 - 2 - 3 - 4 - 6 - 12");
     EXPECT_EQ(reported.size(), 2u);
+}
+
+TEST_F(HandlersTest, LongPasteLeavesNoUndoHistoryButTheText) {
+    // Qt's line edit keeps every pasted character in its undo history, for good.
+    const QString longText = QStringLiteral("12") + QString(100000, QLatin1Char('x'));
+    QApplication::clipboard()->setText(longText);
+    c.txtEingabe->selectAll();
+    c.txtEingabe->paste();
+    QApplication::processEvents();
+    EXPECT_FALSE(c.txtEingabe->isUndoAvailable());
+    EXPECT_EQ(c.txtEingabe->text(), longText);
+    EXPECT_EQ(c.txtEingabe->cursorPosition(), longText.size());
+    c.cmdAlle->click();
+    EXPECT_EQ(c.txtAlle->toPlainText(), "1 - 2 - 3 - 4 - 6 - 12");
+    // Ordinary typing keeps its undo.
+    type(c.txtEingabe, "1");
+    c.txtEingabe->end(false);
+    c.txtEingabe->insert(QStringLiteral("2"));
+    QApplication::processEvents();
+    EXPECT_TRUE(c.txtEingabe->isUndoAvailable());
 }
 
 TEST_F(HandlersTest, HalfScanOfNegativeNumberShowsItsList) {
