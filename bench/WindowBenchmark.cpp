@@ -18,6 +18,7 @@
 #include <X11/Xutil.h>
 #include <algorithm>
 #include <chrono>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
@@ -71,8 +72,16 @@ Startup measureStartup(const char* program) {
 
     const auto start = Clock::now();
     const pid_t pid = fork();
+    if (pid < 0) {
+        // Without a child there is nothing to measure, and no pid that kill() may be given:
+        // kill(-1, ...) would reach every process of the user.
+        std::perror("window_benchmark: fork");
+        XCloseDisplay(display);
+        return {};
+    }
     if (pid == 0) {
         execl(program, program, static_cast<char*>(nullptr));
+        std::perror("window_benchmark: exec");
         _exit(127);
     }
     Startup result;
@@ -94,8 +103,15 @@ Startup measureStartup(const char* program) {
     std::this_thread::sleep_for(std::chrono::seconds(1));
     result.residentKilobytes = statusKilobytes(pid, "VmRSS");
     result.peakKilobytes = statusKilobytes(pid, "VmHWM");
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
+    if (kill(pid, SIGTERM) != 0)
+        std::perror("window_benchmark: kill");
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR) {
+            std::perror("window_benchmark: waitpid");
+            break;
+        }
+    }
     XCloseDisplay(display);
     return result;
 }
