@@ -18,7 +18,7 @@ using namespace faktorlupe;
 using bench::bestSeconds;
 using bench::referenceFourWide;
 
-std::string scanOnce(void (*scan)(ScanState&, FormView&, const Stopwatch&), std::int64_t n,
+std::string scanOnce(ScanFigures (*scan)(ScanState&, FormView&, const Stopwatch&), std::int64_t n,
                      Box result) {
     ScanState state;
     MemoryFormView view;

@@ -1,6 +1,5 @@
 #include "Controls.h"
 
-#include "LayoutTable.h"
 #include "UndoLimit.h"
 
 #include <QColor>
@@ -9,34 +8,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
-#include <cstring>
+#include <cmath>
 #include <limits>
 
 namespace faktorlupe {
 namespace {
-
-// What a screen reader says for each control whose caption does not say it already.
-const char* accessibleNameOf(const char* name) {
-    static const struct {
-        const char* name;
-        const char* accessibleName;
-    } names[] = {
-        {"txtEingabe", "Eingabe: die zu untersuchende Zahl"},
-        {"txtAlle", "Teiler nach Algorithmus alle"},
-        {"txtZeitAlle", "Sekunden für Algorithmus alle"},
-        {"txtHalbe", "Teiler nach Algorithmus Hälfte"},
-        {"txtZeitHalbe", "Sekunden für Algorithmus Hälfte"},
-        {"txtWurzel", "Teiler nach Algorithmus Wurzel"},
-        {"txtZeitWurzel", "Sekunden für Algorithmus Wurzel"},
-        {"Command1", "Zeile Algorithmus alle leeren"},
-        {"Command2", "Zeile Algorithmus Hälfte leeren"},
-        {"Command3", "Zeile Algorithmus Wurzel leeren"},
-    };
-    for (const auto& entry : names)
-        if (std::strcmp(entry.name, name) == 0)
-            return entry.accessibleName;
-    return nullptr;
-}
 
 QWidget* createWidget(const ControlSpec& layout, QWidget& form) {
     const QString text = QString::fromUtf8(layout.text);
@@ -72,27 +48,31 @@ QWidget* createWidget(const ControlSpec& layout, QWidget& form) {
     return nullptr;
 }
 
-void applyLook(const ControlSpec& layout, QWidget& widget) {
-    widget.setObjectName(QString::fromUtf8(layout.name));
-    widget.setGeometry(layout.left / kTwipsPerPixel, layout.top / kTwipsPerPixel,
-                       layout.width / kTwipsPerPixel, layout.height / kTwipsPerPixel);
-    if (layout.pointSize > 0) {
-        QFont font(QString::fromUtf8(kControlFontFamily));
-        font.setPointSizeF(layout.pointSize);
-        widget.setFont(font);
-    }
+// The layout sets one colour of a box and the system supplies the other, which under a dark
+// theme leaves white text on pale yellow. So the pair is completed the way the boxes were always
+// drawn: black text where the layout sets a background, a white background where it sets the
+// text colour.
+void applyColours(const ControlSpec& layout, QWidget& widget) {
     QPalette palette = widget.palette();
-    if (layout.background != kSystemColour)
+    if (layout.background != kSystemColour) {
         palette.setColor(QPalette::Base, colourFromBgr(layout.background));
-    if (layout.foreground != kSystemColour)
+        palette.setColor(QPalette::Text, Qt::black);
+    }
+    if (layout.foreground != kSystemColour) {
         palette.setColor(QPalette::Text, colourFromBgr(layout.foreground));
+        palette.setColor(QPalette::Base, Qt::white);
+    }
     widget.setPalette(palette);
-    if (const char* name = accessibleNameOf(layout.name))
-        widget.setAccessibleName(QString::fromUtf8(name));
 }
 
 template <typename Widget> Widget* find(QWidget& form, const char* name) {
     return form.findChild<Widget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+}
+
+// Edges rather than sizes are rounded, so that controls that meet or overlap by a pixel in the
+// design still do at every factor.
+int scaled(int twips, double factor) {
+    return static_cast<int>(std::lround(twips * factor / kTwipsPerPixel));
 }
 
 } // namespace
@@ -102,11 +82,17 @@ QColor colourFromBgr(std::uint32_t bgr) {
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
-Controls createControls(QWidget& form) {
+Controls createControls(QWidget& clientArea) {
+    Controls c;
     QWidget* previous = nullptr;
-    for (const ControlSpec& layout : kControls) {
-        QWidget* widget = createWidget(layout, form);
-        applyLook(layout, *widget);
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        const ControlSpec& layout = kControls[i];
+        QWidget* widget = createWidget(layout, clientArea);
+        widget->setObjectName(QString::fromUtf8(layout.name));
+        applyColours(layout, *widget);
+        if (layout.accessibleName != nullptr)
+            widget->setAccessibleName(QString::fromUtf8(layout.accessibleName));
+        c.inTableOrder[i] = widget;
         // Labels are numbered in the tab order but never take the focus.
         if (layout.kind == ControlKind::Label)
             continue;
@@ -115,24 +101,44 @@ Controls createControls(QWidget& form) {
         previous = widget;
     }
 
-    Controls c;
-    c.txtEingabe = find<QLineEdit>(form, "txtEingabe");
-    c.Label1 = find<QLabel>(form, "Label1");
-    c.cmdAlle = find<QPushButton>(form, "cmdAlle");
-    c.cmdHalbe = find<QPushButton>(form, "cmdHalbe");
-    c.cmdWurzel = find<QPushButton>(form, "cmdWurzel");
-    c.txtAlle = find<QPlainTextEdit>(form, "txtAlle");
-    c.txtZeitAlle = find<QLineEdit>(form, "txtZeitAlle");
-    c.txtHalbe = find<QPlainTextEdit>(form, "txtHalbe");
-    c.txtWurzel = find<QPlainTextEdit>(form, "txtWurzel");
-    c.txtZeitHalbe = find<QLineEdit>(form, "txtZeitHalbe");
-    c.txtZeitWurzel = find<QLineEdit>(form, "txtZeitWurzel");
-    c.Command1 = find<QPushButton>(form, "Command1");
-    c.Command2 = find<QPushButton>(form, "Command2");
-    c.Label2 = find<QLabel>(form, "Label2");
-    c.Command3 = find<QPushButton>(form, "Command3");
+    c.txtEingabe = find<QLineEdit>(clientArea, "txtEingabe");
+    c.Label1 = find<QLabel>(clientArea, "Label1");
+    c.cmdAlle = find<QPushButton>(clientArea, "cmdAlle");
+    c.cmdHalbe = find<QPushButton>(clientArea, "cmdHalbe");
+    c.cmdWurzel = find<QPushButton>(clientArea, "cmdWurzel");
+    c.txtAlle = find<QPlainTextEdit>(clientArea, "txtAlle");
+    c.txtZeitAlle = find<QLineEdit>(clientArea, "txtZeitAlle");
+    c.txtHalbe = find<QPlainTextEdit>(clientArea, "txtHalbe");
+    c.txtWurzel = find<QPlainTextEdit>(clientArea, "txtWurzel");
+    c.txtZeitHalbe = find<QLineEdit>(clientArea, "txtZeitHalbe");
+    c.txtZeitWurzel = find<QLineEdit>(clientArea, "txtZeitWurzel");
+    c.Command1 = find<QPushButton>(clientArea, "Command1");
+    c.Command2 = find<QPushButton>(clientArea, "Command2");
+    c.Label2 = find<QLabel>(clientArea, "Label2");
+    c.Command3 = find<QPushButton>(clientArea, "Command3");
+
+    for (std::size_t i = 0; i < kControlCount; ++i)
+        if (const char* buddy = kControls[i].buddy)
+            static_cast<QLabel*>(c.inTableOrder[i])->setBuddy(find<QWidget>(clientArea, buddy));
+    placeControls(c, 1, QPoint(0, 0));
     c.txtEingabe->setFocus();
     return c;
+}
+
+void placeControls(const Controls& controls, double factor, QPoint origin) {
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        const ControlSpec& layout = kControls[i];
+        QWidget& widget = *controls.inTableOrder[i];
+        const int left = scaled(layout.left, factor);
+        const int top = scaled(layout.top, factor);
+        widget.setGeometry(origin.x() + left, origin.y() + top,
+                           scaled(layout.left + layout.width, factor) - left,
+                           scaled(layout.top + layout.height, factor) - top);
+        const bool ownFont = layout.pointSize > 0;
+        QFont font(QString::fromUtf8(ownFont ? kControlFontFamily : kFormFontFamily));
+        font.setPointSizeF((ownFont ? layout.pointSize : kFormFontPointSize) * factor);
+        widget.setFont(font);
+    }
 }
 
 } // namespace faktorlupe

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "LayoutTable.h"
+
+#include <QPoint>
+#include <array>
 #include <cstdint>
 
 class QColor;
@@ -29,11 +33,19 @@ struct Controls {
     QPushButton* Command2 = nullptr;
     QLabel* Label2 = nullptr;
     QPushButton* Command3 = nullptr;
+
+    // The same controls in the order of the layout table.
+    std::array<QWidget*, kControlCount> inTableOrder{};
 };
 
-// Creates the controls of the layout table on the form, in tab order, with their positions,
-// fonts, colours, texts, accessible names and the tab chain; the focus starts in txtEingabe.
-Controls createControls(QWidget& form);
+// Creates the controls of the layout table on the client area, in tab order, with their texts,
+// colours, accessible names, buddies and the tab chain, placed at their designed size; the focus
+// starts in txtEingabe.
+Controls createControls(QWidget& clientArea);
+
+// Places every control for a form drawn at factor times its designed size with its top-left
+// corner at origin: positions, sizes and fonts all scale by the factor.
+void placeControls(const Controls& controls, double factor, QPoint origin);
 
 // A colour given as 0x00BBGGRR: 0x0080FFFF is red 255, green 255, blue 128.
 QColor colourFromBgr(std::uint32_t bgr);

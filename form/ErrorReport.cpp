@@ -7,9 +7,12 @@
 namespace faktorlupe {
 
 QString errorReportText(const RuntimeError& error) {
-    return QStringLiteral("Laufzeitfehler '%1':\n\n%2")
-        .arg(error.code())
-        .arg(QString::fromUtf8(error.what()));
+    QString text = QStringLiteral("Laufzeitfehler '%1':\n\n%2")
+                       .arg(error.code())
+                       .arg(QString::fromUtf8(error.what()));
+    if (!error.explanation().empty())
+        text += QStringLiteral("\n\n") + QString::fromStdString(error.explanation());
+    return text;
 }
 
 void showErrorReport(QWidget* parent, const RuntimeError& error) {

@@ -1,12 +1,19 @@
 #pragma once
 
+#include "scans/Box.h"
+
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace faktorlupe {
 
 // The main form's layout as fixed data, in the units it was designed in: positions and sizes in
 // twips (1440 to the inch, 15 to a pixel at 96 dots per inch) from the top-left corner of the
-// client area, colours as 0x00BBGGRR. Nothing is created, moved or resized at run time.
+// client area, colours as 0x00BBGGRR. Each row also carries what belongs to its control beyond
+// the look: what a screen reader calls it, the box a scan knows it as, the control a label names.
+// The window scales the whole layout by one factor; at factor 1 it is exactly this table.
 
 enum class ControlKind { SingleLineBox, MultiLineBox, Button, Label };
 enum class TextAlignment { Left, Centre };
@@ -26,6 +33,12 @@ struct ControlSpec {
     TextAlignment alignment = TextAlignment::Left;
     std::uint32_t background = kSystemColour;
     std::uint32_t foreground = kSystemColour;
+    // What a screen reader says, where the caption does not say it already; else nullptr.
+    const char* accessibleName = nullptr;
+    // The box the scans know this control as.
+    std::optional<Box> box = std::nullopt;
+    // The control a label names, whose focus it gives when its mnemonic is used.
+    const char* buddy = nullptr;
 };
 
 inline constexpr const char* kFormCaption = "Faktorlupe";
@@ -39,31 +52,172 @@ inline constexpr std::uint32_t kPaleYellow = 0x0080FFFF;
 inline constexpr std::uint32_t kPaleCyan = 0x00FFFF80;
 inline constexpr std::uint32_t kNavy = 0x00800000;
 
+using enum ControlKind;
+
 // In tab order. Three rows, 2400 twips apart: button and time box on one line, the result box
 // 600 twips lower across both columns, the row's "x" button at its right end.
 inline constexpr ControlSpec kControls[] = {
-    {"txtEingabe", ControlKind::SingleLineBox, "717313", 480, 720, 6015, 615, 24,
-     TextAlignment::Centre, kPaleYellow},
-    {"Label1", ControlKind::Label, "Eingabe", 480, 120, 6015, 495, 18},
-    {"cmdAlle", ControlKind::Button, "Algorithmus >alle<", 480, 1680, 6015, 615, 18},
-    {"cmdHalbe", ControlKind::Button, "Algorithmus >Hälfte<", 480, 4080, 6015, 615, 18},
-    {"cmdWurzel", ControlKind::Button, "Algorithmus >Wurzel<", 480, 6480, 6015, 615, 18},
-    {"txtAlle", ControlKind::MultiLineBox, "", 480, 2280, 12255, 1365, 18, TextAlignment::Left,
-     kSystemColour, kNavy},
-    {"txtZeitAlle", ControlKind::SingleLineBox, "", 6480, 1680, 6255, 615, 18, TextAlignment::Left,
-     kPaleCyan},
-    {"txtHalbe", ControlKind::MultiLineBox, "", 480, 4680, 12255, 1365, 18, TextAlignment::Left,
-     kSystemColour, kNavy},
-    {"txtWurzel", ControlKind::MultiLineBox, "", 480, 7080, 12255, 1365, 18, TextAlignment::Left,
-     kSystemColour, kNavy},
-    {"txtZeitHalbe", ControlKind::SingleLineBox, "", 6480, 4080, 6255, 615, 18, TextAlignment::Left,
-     kPaleCyan},
-    {"txtZeitWurzel", ControlKind::SingleLineBox, "", 6480, 6480, 6255, 615, 18,
-     TextAlignment::Left, kPaleCyan},
-    {"Command1", ControlKind::Button, "x", 12480, 1440, 255, 255, 0},
-    {"Command2", ControlKind::Button, "x", 12480, 3840, 255, 255, 0},
-    {"Label2", ControlKind::Label, "Sekunden", 6600, 840, 6015, 495, 18, TextAlignment::Centre},
-    {"Command3", ControlKind::Button, "x", 12480, 6240, 255, 255, 0},
+    {.name = "txtEingabe",
+     .kind = SingleLineBox,
+     .text = "717313",
+     .left = 480,
+     .top = 720,
+     .width = 6015,
+     .height = 615,
+     .pointSize = 24,
+     .alignment = TextAlignment::Centre,
+     .background = kPaleYellow,
+     .accessibleName = "Eingabe: die zu untersuchende Zahl",
+     .box = Box::txtEingabe},
+    {.name = "Label1",
+     .kind = Label,
+     .text = "Eingabe",
+     .left = 480,
+     .top = 120,
+     .width = 6015,
+     .height = 495,
+     .pointSize = 18,
+     .buddy = "txtEingabe"},
+    {.name = "cmdAlle",
+     .kind = Button,
+     .text = "Algorithmus >alle<",
+     .left = 480,
+     .top = 1680,
+     .width = 6015,
+     .height = 615,
+     .pointSize = 18,
+     .accessibleName = "Algorithmus alle"},
+    {.name = "cmdHalbe",
+     .kind = Button,
+     .text = "Algorithmus >Hälfte<",
+     .left = 480,
+     .top = 4080,
+     .width = 6015,
+     .height = 615,
+     .pointSize = 18,
+     .accessibleName = "Algorithmus Hälfte"},
+    {.name = "cmdWurzel",
+     .kind = Button,
+     .text = "Algorithmus >Wurzel<",
+     .left = 480,
+     .top = 6480,
+     .width = 6015,
+     .height = 615,
+     .pointSize = 18,
+     .accessibleName = "Algorithmus Wurzel"},
+    {.name = "txtAlle",
+     .kind = MultiLineBox,
+     .text = "",
+     .left = 480,
+     .top = 2280,
+     .width = 12255,
+     .height = 1365,
+     .pointSize = 18,
+     .foreground = kNavy,
+     .accessibleName = "Teiler nach Algorithmus alle",
+     .box = Box::txtAlle},
+    {.name = "txtZeitAlle",
+     .kind = SingleLineBox,
+     .text = "",
+     .left = 6480,
+     .top = 1680,
+     .width = 6255,
+     .height = 615,
+     .pointSize = 18,
+     .background = kPaleCyan,
+     .accessibleName = "Sekunden für Algorithmus alle",
+     .box = Box::txtZeitAlle},
+    {.name = "txtHalbe",
+     .kind = MultiLineBox,
+     .text = "",
+     .left = 480,
+     .top = 4680,
+     .width = 12255,
+     .height = 1365,
+     .pointSize = 18,
+     .foreground = kNavy,
+     .accessibleName = "Teiler nach Algorithmus Hälfte",
+     .box = Box::txtHalbe},
+    {.name = "txtWurzel",
+     .kind = MultiLineBox,
+     .text = "",
+     .left = 480,
+     .top = 7080,
+     .width = 12255,
+     .height = 1365,
+     .pointSize = 18,
+     .foreground = kNavy,
+     .accessibleName = "Teiler nach Algorithmus Wurzel",
+     .box = Box::txtWurzel},
+    {.name = "txtZeitHalbe",
+     .kind = SingleLineBox,
+     .text = "",
+     .left = 6480,
+     .top = 4080,
+     .width = 6255,
+     .height = 615,
+     .pointSize = 18,
+     .background = kPaleCyan,
+     .accessibleName = "Sekunden für Algorithmus Hälfte",
+     .box = Box::txtZeitHalbe},
+    {.name = "txtZeitWurzel",
+     .kind = SingleLineBox,
+     .text = "",
+     .left = 6480,
+     .top = 6480,
+     .width = 6255,
+     .height = 615,
+     .pointSize = 18,
+     .background = kPaleCyan,
+     .accessibleName = "Sekunden für Algorithmus Wurzel",
+     .box = Box::txtZeitWurzel},
+    {.name = "Command1",
+     .kind = Button,
+     .text = "x",
+     .left = 12480,
+     .top = 1440,
+     .width = 255,
+     .height = 255,
+     .pointSize = 0,
+     .accessibleName = "Zeile Algorithmus alle leeren"},
+    {.name = "Command2",
+     .kind = Button,
+     .text = "x",
+     .left = 12480,
+     .top = 3840,
+     .width = 255,
+     .height = 255,
+     .pointSize = 0,
+     .accessibleName = "Zeile Algorithmus Hälfte leeren"},
+    {.name = "Label2",
+     .kind = Label,
+     .text = "Sekunden",
+     .left = 6600,
+     .top = 840,
+     .width = 6015,
+     .height = 495,
+     .pointSize = 18,
+     .alignment = TextAlignment::Centre},
+    {.name = "Command3",
+     .kind = Button,
+     .text = "x",
+     .left = 12480,
+     .top = 6240,
+     .width = 255,
+     .height = 255,
+     .pointSize = 0,
+     .accessibleName = "Zeile Algorithmus Wurzel leeren"},
 };
+
+inline constexpr std::size_t kControlCount = std::size(kControls);
+
+// A box's control carries the box's own name, so that the scans and the form mean one control.
+constexpr bool boxesNamedAfterTheirControls() {
+    for (const ControlSpec& control : kControls)
+        if (control.box && boxName(*control.box) != std::string_view(control.name))
+            return false;
+    return true;
+}
+static_assert(boxesNamedAfterTheirControls());
 
 } // namespace faktorlupe

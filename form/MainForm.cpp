@@ -1,16 +1,20 @@
 #include "MainForm.h"
 
 #include "ErrorReport.h"
-#include "LayoutTable.h"
+#include "FiguresText.h"
 #include "runtime/RuntimeError.h"
 #include "scans/Scans.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
 #include <QIcon>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <algorithm>
+#include <cmath>
 #include <exception>
 #include <new>
 #include <optional>
@@ -19,6 +23,9 @@
 namespace faktorlupe {
 namespace {
 
+constexpr QSize kDesignedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+// Below this the texts are too small to read.
+constexpr double kSmallestFactor = 0.6;
 // Shows the wait cursor for as long as it lives, on every way out of a scan.
 class WaitCursor final {
 public:
@@ -38,29 +45,63 @@ template <typename Work> std::optional<RuntimeError> caught(Work&& work) {
         return raised;
     } catch (const ScanAbandoned&) {
     } catch (const std::bad_alloc&) {
-        return RuntimeError(ErrorNumber::OutOfMemory);
+        return RuntimeError(ErrorNumber::OutOfMemory,
+                            "Für diese Rechnung hat der Arbeitsspeicher nicht gereicht; das "
+                            "Programm läuft weiter, die Zeile ist aber vielleicht unvollständig.");
     } catch (const std::exception&) {
-        return RuntimeError(ErrorNumber::InternalError);
+        return RuntimeError(ErrorNumber::InternalError,
+                            "Im Programm ist ein unerwarteter Fehler aufgetreten und die Rechnung "
+                            "wurde abgebrochen; das Programm läuft weiter.");
     }
     return std::nullopt;
+}
+
+// A screen reader speaks a changed description of the focused control. Pressing a button twice
+// for the same result must be heard twice, so an unchanged description is announced anew.
+void announce(QWidget& widget, const QString& description) {
+    if (widget.accessibleDescription() != description) {
+        widget.setAccessibleDescription(description);
+        return;
+    }
+    QAccessibleEvent event(&widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+// The factor that fits the designed form into a frame of the given size.
+double fittingFactor(QSize frame) {
+    const double factor = std::min(static_cast<double>(frame.width()) / kDesignedSize.width(),
+                                   static_cast<double>(frame.height()) / kDesignedSize.height());
+    return std::max(factor, kSmallestFactor);
 }
 
 } // namespace
 
 MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
-    : m_controls(createControls(*this)), m_view(m_controls, [this] { return m_closed; }),
-      m_stopwatch(std::move(stopwatch)),
-      m_reportError(reportError ? std::move(reportError) : ErrorReporter(showErrorReport)) {
+    : m_clientArea(new QWidget), m_controls(createControls(*m_clientArea)),
+      m_view(m_controls, [this] { return m_closed; }), m_stopwatch(std::move(stopwatch)),
+      m_reportError(reportError ? std::move(reportError) : ErrorReporter(showErrorReport)),
+      m_rows{{{runFullScan, m_controls.cmdAlle, Box::txtAlle, Box::txtZeitAlle,
+               m_controls.txtZeitAlle},
+              {runHalfScan, m_controls.cmdHalbe, Box::txtHalbe, Box::txtZeitHalbe,
+               m_controls.txtZeitHalbe},
+              {runRootScan, m_controls.cmdWurzel, Box::txtWurzel, Box::txtZeitWurzel,
+               m_controls.txtZeitWurzel}}} {
+    setCentralWidget(m_clientArea);
     setWindowTitle(QString::fromUtf8(kFormCaption));
     QIcon icon;
     for (const char* size : {"48", "96"})
         icon.addFile(QStringLiteral(":/icons/%1/de.faktorlupe.Faktorlupe.png").arg(size));
     setWindowIcon(icon);
-    // Only the "x" buttons have no font of their own and show the form's.
+    // The form's own font; only the "x" buttons show it.
     QFont font(QString::fromUtf8(kFormFontFamily));
     font.setPointSizeF(kFormFontPointSize);
     setFont(font);
-    setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+
+    setMinimumSize(static_cast<int>(std::ceil(kDesignedSize.width() * kSmallestFactor)),
+                   static_cast<int>(std::ceil(kDesignedSize.height() * kSmallestFactor)));
+    // Opens at the designed size. A window system shrinks a resizable window that does not fit
+    // its screen, which it could not do while the window had a fixed size.
+    resize(kDesignedSize);
 
     connect(m_controls.cmdAlle, &QPushButton::clicked, this, &MainForm::cmdAlle_Click);
     connect(m_controls.cmdHalbe, &QPushButton::clicked, this, &MainForm::cmdHalbe_Click);
@@ -71,59 +112,72 @@ MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
 }
 
 void MainForm::cmdAlle_Click() {
-    runScan(runFullScan);
+    runScan(m_rows[0]);
 }
 void MainForm::cmdHalbe_Click() {
-    runScan(runHalfScan);
+    runScan(m_rows[1]);
 }
 void MainForm::cmdWurzel_Click() {
-    runScan(runRootScan);
+    runScan(m_rows[2]);
 }
 void MainForm::Command1_Click() {
-    clearRow(Box::txtAlle, Box::txtZeitAlle);
+    clearRow(m_rows[0]);
 }
 void MainForm::Command2_Click() {
-    clearRow(Box::txtHalbe, Box::txtZeitHalbe);
+    clearRow(m_rows[1]);
 }
 void MainForm::Command3_Click() {
-    clearRow(Box::txtWurzel, Box::txtZeitWurzel);
+    clearRow(m_rows[2]);
 }
 
-void MainForm::runScan(Scan scan) {
+void MainForm::runScan(const Row& row) {
     // Scans never nest: one clicked while another runs (its click reached the window during
     // the running scan's yield) is remembered and runs after it, in click order.
     if (m_scanRunning) {
-        m_remembered.push_back(scan);
+        m_remembered.push_back(&row);
         return;
     }
-    runOneScan(scan);
+    runOneScan(row);
     while (!m_remembered.empty() && !m_closed) {
-        const Scan next = m_remembered.front();
+        const Row* next = m_remembered.front();
         m_remembered.pop_front();
-        runOneScan(next);
+        runOneScan(*next);
     }
 }
 
-void MainForm::runOneScan(Scan scan) {
+void MainForm::runOneScan(const Row& row) {
     std::optional<RuntimeError> error;
     {
         const QScopedValueRollback<bool> running(m_scanRunning, true);
         const WaitCursor waitCursor;
-        error = caught([&] { scan(m_state, m_view, m_stopwatch); });
+        std::optional<ScanFigures> figures;
+        error = caught([&] { figures = row.scan(m_state, m_view, m_stopwatch); });
         // What was written before an error stays.
         if (auto shown = caught([&] { m_view.flush(); }); !error)
             error = shown;
+        if (figures && !error)
+            showFigures(row, *figures);
     }
     if (error)
         m_reportError(this, *error);
 }
 
-void MainForm::clearRow(Box result, Box time) {
+void MainForm::showFigures(const Row& row, const ScanFigures& figures) {
+    const QString precise = preciseFiguresText(figures, m_stopwatch.decimalSeparator());
+    row.timeBox->setToolTip(precise);
+    row.timeBox->setAccessibleDescription(precise);
+    announce(*row.button, resultAnnouncement(figures, row.timeBox->text()));
+}
+
+void MainForm::clearRow(const Row& row) {
     const std::optional<RuntimeError> error = caught([&] {
-        m_view.setText(result, "");
-        m_view.setText(time, "");
+        m_view.setText(row.result, "");
+        m_view.setText(row.time, "");
         m_view.flush();
     });
+    row.timeBox->setToolTip({});
+    row.timeBox->setAccessibleDescription({});
+    row.button->setAccessibleDescription({});
     if (error)
         m_reportError(this, *error);
 }
@@ -131,7 +185,20 @@ void MainForm::clearRow(Box result, Box time) {
 void MainForm::closeEvent(QCloseEvent* event) {
     m_closed = true;
     m_remembered.clear();
-    QWidget::closeEvent(event);
+    QMainWindow::closeEvent(event);
+}
+
+// Scaling only redraws: it touches no text and no scan state. During a scan's loop no events are
+// handled, so a resize waits for the loop's end.
+void MainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    const QSize area = m_clientArea->size();
+    m_scaleFactor = fittingFactor(area);
+    const QSize drawn(static_cast<int>(std::lround(kDesignedSize.width() * m_scaleFactor)),
+                      static_cast<int>(std::lround(kDesignedSize.height() * m_scaleFactor)));
+    placeControls(m_controls, m_scaleFactor,
+                  QPoint(std::max(0, (area.width() - drawn.width()) / 2),
+                         std::max(0, (area.height() - drawn.height()) / 2)));
 }
 
 } // namespace faktorlupe

@@ -2,10 +2,12 @@
 
 #include "Controls.h"
 #include "WidgetFormView.h"
+#include "scans/ScanFigures.h"
 #include "scans/ScanState.h"
 #include "scans/Stopwatch.h"
 
-#include <QWidget>
+#include <QMainWindow>
+#include <array>
 #include <deque>
 #include <functional>
 
@@ -15,8 +17,9 @@ class RuntimeError;
 
 // The one window: an input box, three scan buttons with their result and time boxes, three
 // clear buttons and two labels. Each button's click runs one handler to its end; the scans'
-// logic lives in scans/ and reaches the boxes through this form's FormView.
-class MainForm final : public QWidget {
+// logic lives in scans/ and reaches the boxes through this form's FormView. The frame can be
+// resized, and the whole form scales with it.
+class MainForm final : public QMainWindow {
 public:
     // How a run-time error raised in a handler is reported; the program goes on afterwards.
     using ErrorReporter = std::function<void(QWidget* form, const RuntimeError& error)>;
@@ -24,6 +27,8 @@ public:
     explicit MainForm(ErrorReporter reportError = nullptr, Stopwatch stopwatch = Stopwatch());
 
     const Controls& controls() const { return m_controls; }
+    // The factor by which the form is drawn: 1 at its designed size.
+    double scaleFactor() const { return m_scaleFactor; }
 
     void cmdAlle_Click();
     void cmdHalbe_Click();
@@ -34,23 +39,37 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    using Scan = void (*)(ScanState&, FormView&, const Stopwatch&);
+    using Scan = ScanFigures (*)(ScanState&, FormView&, const Stopwatch&);
 
-    void runScan(Scan scan);
-    void runOneScan(Scan scan);
-    void clearRow(Box result, Box time);
+    // One scan's row: its scan, its button and its boxes.
+    struct Row {
+        Scan scan;
+        QPushButton* button;
+        Box result;
+        Box time;
+        QLineEdit* timeBox;
+    };
 
+    void runScan(const Row& row);
+    void runOneScan(const Row& row);
+    void showFigures(const Row& row, const ScanFigures& figures);
+    void clearRow(const Row& row);
+
+    QWidget* m_clientArea;
     Controls m_controls;
     WidgetFormView m_view;
     ScanState m_state;
     Stopwatch m_stopwatch;
     ErrorReporter m_reportError;
+    std::array<Row, 3> m_rows;
+    double m_scaleFactor = 1;
     bool m_scanRunning = false;
-    // Scan clicks that arrived while another scan ran, in click order.
-    std::deque<Scan> m_remembered;
     bool m_closed = false;
+    // Scan clicks that arrived while another scan ran, in click order.
+    std::deque<const Row*> m_remembered;
 };
 
 } // namespace faktorlupe

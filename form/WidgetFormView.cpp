@@ -14,13 +14,9 @@ constexpr qint64 kShowEveryMilliseconds = 250;
 
 WidgetFormView::WidgetFormView(const Controls& controls, std::function<bool()> formClosed)
     : m_formClosed(std::move(formClosed)) {
-    slot(Box::txtEingabe).widget = controls.txtEingabe;
-    slot(Box::txtAlle).widget = controls.txtAlle;
-    slot(Box::txtHalbe).widget = controls.txtHalbe;
-    slot(Box::txtWurzel).widget = controls.txtWurzel;
-    slot(Box::txtZeitAlle).widget = controls.txtZeitAlle;
-    slot(Box::txtZeitHalbe).widget = controls.txtZeitHalbe;
-    slot(Box::txtZeitWurzel).widget = controls.txtZeitWurzel;
+    for (std::size_t i = 0; i < kControlCount; ++i)
+        if (const std::optional<Box> box = kControls[i].box)
+            slot(*box).widget = controls.inTableOrder[i];
 }
 
 std::string WidgetFormView::widgetText(const QWidget& widget) {

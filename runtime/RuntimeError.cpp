@@ -1,5 +1,7 @@
 #include "RuntimeError.h"
 
+#include <utility>
+
 namespace faktorlupe {
 
 std::string messageOf(ErrorNumber number) {
@@ -16,7 +18,8 @@ std::string messageOf(ErrorNumber number) {
     return "Anwendungs- oder objektdefinierter Fehler";
 }
 
-RuntimeError::RuntimeError(ErrorNumber number)
-    : std::runtime_error(messageOf(number)), m_number(number) {}
+RuntimeError::RuntimeError(ErrorNumber number, std::string explanation)
+    : std::runtime_error(messageOf(number)), m_number(number),
+      m_explanation(std::move(explanation)) {}
 
 } // namespace faktorlupe

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace faktorlupe {
 
@@ -18,17 +19,22 @@ enum class ErrorNumber {
     InternalError = 51,
 };
 
-// The one exception type of the program: an error number and its German message text.
-// Raising it leaves the running handler; the window decides how to report it.
+// The one exception type of the program: an error number, its German message text and, from
+// the place that knows the cause, one plain German sentence that says what happened and what to
+// do instead. Raising it leaves the running handler; the window decides how to report it.
 class RuntimeError final : public std::runtime_error {
 public:
-    explicit RuntimeError(ErrorNumber number);
+    explicit RuntimeError(ErrorNumber number, std::string explanation = {});
 
     ErrorNumber number() const { return m_number; }
     int code() const { return static_cast<int>(m_number); }
+    const std::string& explanation() const { return m_explanation; }
+    // Where an error passes a place that knows more about its cause than where it was raised.
+    void explain(std::string explanation) { m_explanation = std::move(explanation); }
 
 private:
     ErrorNumber m_number;
+    std::string m_explanation;
 };
 
 // The German message text for an error number, e.g. "Überlauf" for the overflow.

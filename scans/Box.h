@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <string_view>
 
 namespace faktorlupe {
 
@@ -16,5 +18,15 @@ enum class Box {
 };
 
 inline constexpr std::size_t kBoxCount = 7;
+
+// The control identifier of each box, in the order of the enumeration.
+inline constexpr std::array<std::string_view, kBoxCount> kBoxNames = {
+    "txtEingabe",  "txtAlle",      "txtHalbe",      "txtWurzel",
+    "txtZeitAlle", "txtZeitHalbe", "txtZeitWurzel",
+};
+
+constexpr std::string_view boxName(Box box) {
+    return kBoxNames[static_cast<std::size_t>(box)];
+}
 
 } // namespace faktorlupe

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace faktorlupe {
 
@@ -16,9 +17,10 @@ inline constexpr double kCandidatesPerBlock = 512;
 // The scans' loop: kandidat = 2, 3, 4, ... while kandidat is at most bound, every candidate tested
 // with the divisor test, no early exit, no candidate skipped. onDivisor(k) runs for every divisor
 // in ascending order, with state.kandidat holding it; afterwards state.kandidat holds the first
-// candidate past the bound (2 when the loop makes no pass).
+// candidate past the bound (2 when the loop makes no pass). Returns the candidates tested: the
+// loop starts at 2, so that is state.kandidat - 2 (11 for 12, none for 1).
 template <typename OnDivisor>
-void forEachDivisor(ScanState& state, double bound, OnDivisor&& onDivisor) {
+std::int64_t forEachDivisor(ScanState& state, double bound, OnDivisor&& onDivisor) {
     const double zahl = state.zahl;
     double kandidat = 2;
     while (kandidat <= bound) {
@@ -34,6 +36,7 @@ void forEachDivisor(ScanState& state, double bound, OnDivisor&& onDivisor) {
         kandidat = blockEnd;
     }
     state.kandidat = kandidat;
+    return static_cast<std::int64_t>(kandidat) - 2;
 }
 
 } // namespace faktorlupe

@@ -5,6 +5,7 @@
 #include "runtime/NumberFromText.h"
 #include "runtime/NumberText.h"
 
+#include <chrono>
 #include <utility>
 
 namespace faktorlupe {
@@ -14,8 +15,14 @@ constexpr double kHundredthsPerDay = 8640000;
 
 Stopwatch::Stopwatch() : Stopwatch(secondsSinceMidnight, userDecimalSeparator()) {}
 
-Stopwatch::Stopwatch(Clock clock, std::string decimalSeparator)
-    : m_clock(std::move(clock)), m_decimalSeparator(std::move(decimalSeparator)) {}
+Stopwatch::Stopwatch(Clock clock, std::string decimalSeparator, PreciseClock precise)
+    : m_clock(std::move(clock)), m_decimalSeparator(std::move(decimalSeparator)),
+      m_precise(std::move(precise)) {}
+
+double Stopwatch::monotonicSeconds() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
 
 double Stopwatch::reading() const {
     const float hundredths = m_clock() * 100.0f;

@@ -14,10 +14,12 @@ class Stopwatch final {
 public:
     // Seconds since local midnight, in single precision.
     using Clock = std::function<float()>;
+    // Seconds from a clock that never jumps, in double precision.
+    using PreciseClock = std::function<double()>;
 
-    // The wall clock and the user's decimal separator.
+    // The wall clock, the user's decimal separator and the system's monotonic clock.
     Stopwatch();
-    Stopwatch(Clock clock, std::string decimalSeparator);
+    Stopwatch(Clock clock, std::string decimalSeparator, PreciseClock precise = monotonicSeconds);
 
     // A reading in hundredths, after its round trip through text.
     double reading() const;
@@ -30,9 +32,17 @@ public:
     // as 180000.703125, and no time passed shows 0, not a whole day.
     std::string elapsedText(float startZeit) const;
 
+    // The decimal separator of the texts this stopwatch writes.
+    const std::string& decimalSeparator() const { return m_decimalSeparator; }
+
+    // A reading of the precise clock, for the span the time box cannot resolve.
+    double preciseSeconds() const { return m_precise(); }
+    static double monotonicSeconds();
+
 private:
     Clock m_clock;
     std::string m_decimalSeparator;
+    PreciseClock m_precise;
 };
 
 } // namespace faktorlupe

@@ -3,6 +3,7 @@
 #include "scans/MemoryFormView.h"
 #include "scans/Scans.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <string>
@@ -30,6 +31,7 @@ std::string oracleList(std::int64_t n) {
 struct RowTexts {
     std::string alle, halbe, wurzel;
     double kandidatAfterFull, kandidatAfterHalf, kandidatAfterRoot;
+    ScanFigures full, half, root;
 };
 
 RowTexts scanAll(std::int64_t n) {
@@ -38,11 +40,11 @@ RowTexts scanAll(std::int64_t n) {
     view.setText(Box::txtEingabe, std::to_string(n));
     const Stopwatch stopwatch = stopwatchReading({1.0f});
     RowTexts rows;
-    runFullScan(state, view, stopwatch);
+    rows.full = runFullScan(state, view, stopwatch);
     rows.kandidatAfterFull = state.kandidat;
-    runHalfScan(state, view, stopwatch);
+    rows.half = runHalfScan(state, view, stopwatch);
     rows.kandidatAfterHalf = state.kandidat;
-    runRootScan(state, view, stopwatch);
+    rows.root = runRootScan(state, view, stopwatch);
     rows.kandidatAfterRoot = state.kandidat;
     rows.alle = view.text(Box::txtAlle);
     rows.halbe = view.text(Box::txtHalbe);
@@ -50,12 +52,28 @@ RowTexts scanAll(std::int64_t n) {
     return rows;
 }
 
+// The figures a scan returns: the candidates from 2 to its bound (n, n/2, the integer root) and
+// the divisors the oracle's list holds.
 void expectOracle(std::int64_t n) {
     const std::string expected = oracleList(n);
     const RowTexts rows = scanAll(n);
     ASSERT_EQ(rows.alle, expected) << n;
     ASSERT_EQ(rows.halbe, expected) << n;
     ASSERT_EQ(rows.wurzel, expected) << n;
+    std::int64_t divisors = 1;
+    for (std::size_t at = expected.find(" - "); at != std::string::npos;
+         at = expected.find(" - ", at + 1))
+        ++divisors;
+    std::int64_t root = 1;
+    while ((root + 1) * (root + 1) <= n)
+        ++root;
+    for (const ScanFigures& figures : {rows.full, rows.half, rows.root}) {
+        ASSERT_EQ(figures.divisors, divisors) << n;
+        ASSERT_GE(figures.seconds, 0) << n;
+    }
+    ASSERT_EQ(rows.full.candidates, n - 1) << n;
+    ASSERT_EQ(rows.half.candidates, std::max<std::int64_t>(n / 2 - 1, 0)) << n;
+    ASSERT_EQ(rows.root.candidates, root - 1) << n;
 }
 
 TEST(OracleTest, EveryNumberUpToTwentyThousand) {

@@ -12,12 +12,6 @@
 
 namespace faktorlupe::testing {
 
-inline const char* boxName(Box box) {
-    static const char* const names[] = {"txtEingabe",  "txtAlle",      "txtHalbe",     "txtWurzel",
-                                        "txtZeitAlle", "txtZeitHalbe", "txtZeitWurzel"};
-    return names[static_cast<int>(box)];
-}
-
 // An in-memory form that writes down every call a scan makes, in order, as "get txtAlle",
 // "set txtAlle=1 - 2" and "yield", together with the scan's kandidat at each write.
 class RecordingFormView final : public MemoryFormView {
@@ -25,11 +19,11 @@ public:
     explicit RecordingFormView(const ScanState& state) : m_state(state) {}
 
     std::string text(Box box) override {
-        log.push_back(std::string("get ") + boxName(box));
+        log.push_back("get " + std::string(boxName(box)));
         return MemoryFormView::text(box);
     }
     void setText(Box box, const std::string& text) override {
-        log.push_back(std::string("set ") + boxName(box) + "=" + text);
+        log.push_back("set " + std::string(boxName(box)) + "=" + text);
         kandidatAtWrites.push_back(m_state.kandidat);
         MemoryFormView::setText(box, text);
     }
@@ -44,7 +38,7 @@ public:
     std::string shows(Box box) { return MemoryFormView::text(box); }
 
     std::vector<std::string> writesTo(Box box) const {
-        const std::string prefix = std::string("set ") + boxName(box) + "=";
+        const std::string prefix = "set " + std::string(boxName(box)) + "=";
         std::vector<std::string> texts;
         for (const auto& entry : log)
             if (entry.rfind(prefix, 0) == 0)

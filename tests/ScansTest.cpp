@@ -166,7 +166,7 @@ TEST(RootScanTest, KeepsTheBoxUntilItsFirstWrite) {
 // Each scan, by the rows it writes and the boxes it must leave alone.
 struct ScanRow {
     const char* name;
-    void (*run)(ScanState&, FormView&, const Stopwatch&);
+    ScanFigures (*run)(ScanState&, FormView&, const Stopwatch&);
     Box result;
     Box time;
 };
@@ -191,8 +191,7 @@ TEST_P(EveryScanTest, ReadsTheInputOnceAndWritesOnlyItsOwnRow) {
         yields += entry == "yield";
         if (entry.rfind("set ", 0) == 0) {
             const std::string box = entry.substr(4, entry.find('=') - 4);
-            EXPECT_TRUE(box == testing::boxName(GetParam().result) ||
-                        box == testing::boxName(GetParam().time))
+            EXPECT_TRUE(box == boxName(GetParam().result) || box == boxName(GetParam().time))
                 << entry;
         }
     }

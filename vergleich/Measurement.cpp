@@ -17,7 +17,7 @@ constexpr double kShortestMeasurement = 0.05;
 constexpr int kMeasurements = 3;
 
 struct ScanKind {
-    void (*run)(ScanState&, FormView&, const Stopwatch&);
+    ScanFigures (*run)(ScanState&, FormView&, const Stopwatch&);
     Box result;
 };
 
@@ -28,7 +28,7 @@ constexpr std::array<ScanKind, kScanCount> kScans = {{
 }};
 
 struct Outcome {
-    std::int64_t candidates;
+    ScanFigures figures;
     std::string list;
 };
 
@@ -36,21 +36,12 @@ Outcome runOnce(const ScanKind& scan, const std::string& input, const Stopwatch&
     ScanState state;
     MemoryFormView view;
     view.setText(Box::txtEingabe, input);
-    scan.run(state, view, stopwatch);
-    // The loop counter ends on the first candidate past the bound, and the loop starts at 2.
-    return {static_cast<std::int64_t>(state.kandidat) - 2, view.text(scan.result)};
+    const ScanFigures figures = scan.run(state, view, stopwatch);
+    return {figures, view.text(scan.result)};
 }
 
 double secondsOf(Clock::duration d) {
     return std::chrono::duration<double>(d).count();
-}
-
-// "1 - 2 - 3" holds three divisors.
-std::int64_t divisorsIn(const std::string& list) {
-    std::int64_t count = 1;
-    for (std::size_t at = list.find(" - "); at != std::string::npos; at = list.find(" - ", at + 3))
-        ++count;
-    return count;
 }
 
 } // namespace
@@ -86,13 +77,14 @@ NumberFigures measureNumber(std::int32_t zahl, const std::function<void(std::siz
         for (int m = 1; m < kMeasurements; ++m)
             measured[m] = measure(repeats) / repeats;
         std::sort(measured.begin(), measured.end());
-        figures.scans[i] = {outcome.candidates, measured[kMeasurements / 2]};
+        figures.scans[i] = {outcome.figures.candidates, outcome.figures.divisors,
+                            measured[kMeasurements / 2]};
         if (i == 0)
             firstList = outcome.list;
         else if (outcome.list != firstList)
             throw ScansDisagree("the scans of " + input + " found different divisors");
     }
-    figures.divisors = divisorsIn(firstList);
+    figures.divisors = figures.scans[0].divisors;
     return figures;
 }
 

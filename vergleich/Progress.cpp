@@ -1,6 +1,6 @@
 #include "Progress.h"
 
-#include "ScanFigures.h"
+#include "NumberFigures.h"
 
 #include <string>
 #include <unistd.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScanFigures.h"
+#include "NumberFigures.h"
 
 #include <ostream>
 #include <string>

@@ -256,18 +256,35 @@ TEST(ErrorReportTest, MessageBoxShowsNumberAndGermanMessage) {
     form.controls().cmdAlle->click();
     EXPECT_TRUE(seen);
     EXPECT_EQ(title, "Faktorlupe");
-    EXPECT_EQ(text, QString::fromUtf8("Laufzeitfehler '6':\n\nÜberlauf"));
+    EXPECT_EQ(text, QString::fromUtf8("Laufzeitfehler '6':\n\nÜberlauf\n\n"
+                                      "Die eingegebene Zahl liegt außerhalb des Bereichs, den das "
+                                      "Programm verarbeiten kann; bitte eine ganze Zahl von "
+                                      "-2147483648 bis 2147483647 eingeben."));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST(ErrorReportTest, TextForEveryErrorNumber) {
-    EXPECT_EQ(errorReportText(RuntimeError(ErrorNumber::InvalidArgument)),
-              QString::fromUtf8("Laufzeitfehler '5':\n\n"
-                                "Ungültiger Prozeduraufruf oder ungültiges Argument"));
-    EXPECT_EQ(errorReportText(RuntimeError(ErrorNumber::OutOfMemory)),
-              QString::fromUtf8("Laufzeitfehler '7':\n\nNicht genügend Speicher"));
-    EXPECT_EQ(errorReportText(RuntimeError(ErrorNumber::InternalError)),
-              QString::fromUtf8("Laufzeitfehler '51':\n\nInterner Fehler"));
+TEST(ErrorReportTest, EachErrorSaysWhatHappenedAndWhatToDo) {
+    std::vector<QString> reports;
+    const auto collect = [&](QWidget*, const RuntimeError& error) {
+        reports.push_back(errorReportText(error));
+    };
+    MainForm form(collect, stoppedClock());
+    form.controls().txtEingabe->setText("-6");
+    form.controls().cmdWurzel->click();
+    MainForm failing(collect,
+                     Stopwatch([]() -> float { throw std::length_error("zu lang"); }, ","));
+    failing.controls().cmdAlle->click();
+    EXPECT_EQ(reports,
+              (std::vector<QString>{
+                  QString::fromUtf8("Laufzeitfehler '5':\n\n"
+                                    "Ungültiger Prozeduraufruf oder ungültiges Argument\n\n"
+                                    "Die Quadratwurzel einer negativen Zahl gibt es nicht, "
+                                    "deshalb braucht „Algorithmus >Wurzel<“ eine Zahl ab 0."),
+                  QString::fromUtf8("Laufzeitfehler '51':\n\nInterner Fehler\n\n"
+                                    "Im Programm ist ein unerwarteter Fehler aufgetreten "
+                                    "und die Rechnung wurde abgebrochen; das Programm "
+                                    "läuft weiter."),
+              }));
 }
 
 } // namespace

@@ -7,6 +7,9 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -140,7 +143,7 @@ TEST_P(LayoutTest, ControlMatchesTheDesign) {
     const auto* widget = form.findChild<QWidget*>(expected.name);
     ASSERT_NE(widget, nullptr) << expected.name;
     EXPECT_STREQ(widget->metaObject()->className(), expected.className);
-    EXPECT_EQ(widget->parentWidget(), &form);
+    EXPECT_EQ(widget->parentWidget(), form.centralWidget());
     EXPECT_EQ(widget->geometry(), expected.geometry);
     EXPECT_EQ(widget->font().family(), QString::fromUtf8(expected.family));
     EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), expected.pointSize);
@@ -168,7 +171,9 @@ TEST(FormTest, WindowHasTheDesignedClientAreaAndTitle) {
     MainForm form;
     EXPECT_EQ(form.windowTitle(), "Faktorlupe");
     EXPECT_EQ(form.size(), QSize(870, 589));
-    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    // Resizable down to six tenths of the design, where the texts are still readable.
+    EXPECT_EQ(form.minimumSize(), QSize(522, 354));
+    EXPECT_GT(form.maximumSize().width(), 870 * 4);
     const QList<QSize> iconSizes = form.windowIcon().availableSizes();
     EXPECT_TRUE(iconSizes.contains(QSize(48, 48)) && iconSizes.contains(QSize(96, 96)));
 }
@@ -186,6 +191,50 @@ TEST(FormTest, DrawsAtTheDevicePixelRatio) {
     EXPECT_EQ(drawn.size(), QSize(870, 589) * form.devicePixelRatioF());
     EXPECT_EQ(form.size(), QSize(870, 589));
 }
+
+// The whole form scales by the smaller of width/870 and height/589 and stays centred: every
+// control's edges are its designed edges times the factor, rounded, and so is its font.
+struct Scaling {
+    const char* name;
+    QSize frame;
+    double factor;
+    QPoint origin;
+};
+
+class ScalingTest : public ::testing::TestWithParam<Scaling> {};
+
+TEST_P(ScalingTest, ControlsScaleByOneFactor) {
+    const Scaling& scaling = GetParam();
+    MainForm form;
+    form.show();
+    form.resize(scaling.frame);
+    QApplication::processEvents();
+    EXPECT_DOUBLE_EQ(form.scaleFactor(), scaling.factor);
+    for (const char* name : {"txtEingabe", "cmdWurzel", "txtZeitHalbe", "txtWurzel", "Command3"}) {
+        const Expected& expected =
+            *std::find_if(std::begin(kLayout), std::end(kLayout),
+                          [&](const Expected& row) { return std::strcmp(row.name, name) == 0; });
+        const auto edge = [&](int pixels) {
+            return static_cast<int>(std::lround(pixels * scaling.factor));
+        };
+        const QRect designed = expected.geometry;
+        const QRect scaled(QPoint(edge(designed.left()), edge(designed.top())) + scaling.origin,
+                           QPoint(edge(designed.right() + 1), edge(designed.bottom() + 1)) +
+                               scaling.origin - QPoint(1, 1));
+        const auto* widget = form.findChild<QWidget*>(name);
+        EXPECT_EQ(widget->geometry(), scaled) << name;
+        EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), expected.pointSize * scaling.factor) << name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Form, ScalingTest,
+    ::testing::Values(Scaling{"Designed", {870, 589}, 1, {0, 0}},
+                      Scaling{"OneAndAHalf", {1305, 884}, 1.5, {0, 0}},
+                      Scaling{"SevenTenths", {609, 413}, 0.7, {0, 0}},
+                      Scaling{"WideFrameCentresTheForm", {1740, 589}, 1, {435, 0}},
+                      Scaling{"TallFrameCentresTheForm", {870, 789}, 1, {0, 100}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormTest, TimesNewRomanIsDrawnWithItsMetricCompatibleSubstitute) {
     MainForm form;

@@ -80,8 +80,8 @@ std::vector<std::string> split(const std::string& line, char separator) {
 }
 
 const std::vector<NumberFigures> kFigures = {
-    {12, 6, {{{11, 5.25e-7}, {5, 1.5e-6}, {2, 1e-6}}}},
-    {2147483647, 2, {{{2147483646, 0.625}, {1073741822, 0.3125}, {46339, 1.5e-5}}}},
+    {12, 6, {{{11, 6, 5.25e-7}, {5, 6, 1.5e-6}, {2, 6, 1e-6}}}},
+    {2147483647, 2, {{{2147483646, 2, 0.625}, {1073741822, 2, 0.3125}, {46339, 2, 1.5e-5}}}},
 };
 
 TEST(CsvTest, CarriesTheHeaderAndOneParsableRowPerNumber) {
