@@ -2,8 +2,10 @@
 # Drives the real faktorlupe in an X window with real input events: types a number, clicks each
 # scan button where the layout puts it, reads the boxes back through the clipboard, clears a row,
 # provokes a run-time error, dismisses its report with Return and checks that the window still
-# works. Saves a screenshot of the window. Run it inside an X server, e.g. under xvfb-run.
+# works. Saves screenshots of the window: as designed, scaled to 1.5 times its size, and under a
+# dark GNOME theme. Run it inside an X server, e.g. under xvfb-run.
 #   window-end-to-end.sh PATH/TO/faktorlupe SCREENSHOT.png
+# writes SCREENSHOT.png, SCREENSHOT-1.5.png and SCREENSHOT-dunkel.png.
 set -euo pipefail
 app=$1
 screenshot=$2
@@ -125,4 +127,28 @@ xdotool mousemove --window "$window" 860 580
 sleep 0.3
 import -window "$window" "$screenshot"
 echo "ok: screenshot saved to $screenshot"
+
+# The frame enlarged by half: the whole form grows with it.
+xdotool windowsize --sync "$window" 1305 884 || xdotool windowsize "$window" 1305 884
+sleep 0.5
+read -r width height < <(xdotool getwindowgeometry "$window" | awk '/Geometry/ {split($2, s, "x"); print s[1], s[2]}')
+[ "$width" = 1305 ] && [ "$height" = 884 ] || fail "the window is ${width}x$height after resizing, expected 1305x884"
+import -window "$window" "${screenshot%.png}-1.5.png"
+echo "ok: screenshot of the window at 1.5 times its size saved to ${screenshot%.png}-1.5.png"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+
+# Under a dark GNOME theme, as a GNOME user in dark mode gets it.
+QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark "$app" &
+pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Faktorlupe$' | head -n 1)
+[ -n "$window" ] || fail "the window did not appear under the dark theme"
+sleep 0.5
+click_alle
+click_halbe
+click_wurzel
+xdotool mousemove --window "$window" 860 580
+sleep 0.3
+import -window "$window" "${screenshot%.png}-dunkel.png"
+echo "ok: screenshot under the dark theme saved to ${screenshot%.png}-dunkel.png"
 echo "1 passed, 0 failed"

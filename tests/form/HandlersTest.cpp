@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -52,6 +53,21 @@ TEST_F(HandlersTest, EachButtonRunsItsScanIntoItsRow) {
         EXPECT_EQ(box->text(), "0");
     EXPECT_EQ(c.txtEingabe->text(), "717313");
     EXPECT_TRUE(reported.empty());
+    // Beside the time box's whole hundredths, its tooltip and description give the exact figures
+    // (the stopped clock's separator is the comma); the button's description tells the result.
+    const QRegularExpression exactSeconds(QStringLiteral("^genau (0|0,0*[1-9][0-9]{0,2}) s · "));
+    const QString figures[] = {QString::fromUtf8("717312 Kandidaten · 4 Teiler"),
+                               QString::fromUtf8("358655 Kandidaten · 4 Teiler"),
+                               QString::fromUtf8("845 Kandidaten · 4 Teiler")};
+    const QLineEdit* timeBoxes[] = {c.txtZeitAlle, c.txtZeitHalbe, c.txtZeitWurzel};
+    for (int row = 0; row < 3; ++row) {
+        const QString tooltip = timeBoxes[row]->toolTip();
+        EXPECT_TRUE(exactSeconds.match(tooltip).hasMatch()) << tooltip.toStdString();
+        EXPECT_TRUE(tooltip.endsWith(figures[row])) << tooltip.toStdString();
+        EXPECT_EQ(timeBoxes[row]->accessibleDescription(), tooltip);
+    }
+    for (const QPushButton* button : {c.cmdAlle, c.cmdHalbe, c.cmdWurzel})
+        EXPECT_EQ(button->accessibleDescription(), "4 Teiler, 0 Sekunden");
 }
 
 struct Row {
@@ -78,6 +94,7 @@ TEST_P(ClearButtonTest, EmptiesItsRowAndNothingElse) {
         const bool cleared = row.clear == GetParam().clear;
         EXPECT_EQ((c.*row.result)->toPlainText(), cleared ? "" : "1 - 71 - 10103 - 717313");
         EXPECT_EQ((c.*row.time)->text(), cleared ? "" : "0");
+        EXPECT_EQ((c.*row.time)->toolTip().isEmpty(), cleared);
     }
     EXPECT_EQ(c.txtEingabe->text(), "717313");
     // An empty row stays empty.
