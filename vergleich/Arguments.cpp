@@ -12,6 +12,7 @@ namespace {
 const QString kCsv = QStringLiteral("csv");
 const QString kChart = QStringLiteral("chart");
 const QString kHelp = QStringLiteral("help");
+const QString kVersion = QStringLiteral("version");
 
 QString readNumber(const QString& text, std::int32_t& number) {
     // Anchored at both ends of the whole text: a plain "$" would also accept "12\n".
@@ -72,6 +73,7 @@ QString helpText() {
         "  --csv DATEI     schreibt die Messwerte zusätzlich als CSV-Datei.\n"
         "  --chart DATEI   zeichnet die Messwerte als Diagramm, als PNG oder SVG je nach Endung.\n"
         "  -h, --help      zeigt diese Hilfe an.\n"
+        "  --version       zeigt die Version an.\n"
         "\n"
         "Die Tabelle erscheint auf der Standardausgabe; den Fortschritt zeigt das Programm auf\n"
         "der Standardfehlerausgabe, wenn diese ein Terminal ist.\n");
@@ -83,6 +85,7 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
     parser.addOption(QCommandLineOption(kCsv, QString(), QStringLiteral("DATEI")));
     parser.addOption(QCommandLineOption(kChart, QString(), QStringLiteral("DATEI")));
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), kHelp}));
+    parser.addOption(QCommandLineOption(kVersion));
     if (!parser.parse(commandLine)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
@@ -96,7 +99,8 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
         return QStringLiteral("Nach --csv und --chart muss ein Dateiname stehen.");
     }
     arguments.help = parser.isSet(kHelp);
-    if (arguments.help)
+    arguments.version = parser.isSet(kVersion);
+    if (arguments.help || arguments.version)
         return {};
     for (const QString& text : parser.positionalArguments()) {
         std::int32_t number = 0;

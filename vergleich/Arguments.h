@@ -12,6 +12,7 @@ struct Arguments {
     QString csvPath;
     QString chartPath;
     bool help = false;
+    bool version = false;
 };
 
 // Reads the command line (the program name first). Returns an empty error when the arguments are

@@ -48,6 +48,10 @@ int main(int argc, char* argv[]) {
         std::fputs(helpText().toUtf8().constData(), stdout);
         return 0;
     }
+    if (arguments.version) {
+        std::printf("faktorlupe-vergleich %s\n", FAKTORLUPE_VERSION);
+        return 0;
+    }
     const std::vector<std::int32_t> numbers =
         arguments.numbers.empty() ? defaultSeries() : arguments.numbers;
 
