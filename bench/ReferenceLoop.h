@@ -5,9 +5,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#if defined(__x86_64__)
 #include <immintrin.h>
+#endif
 
 namespace faktorlupe::bench {
+
+#if defined(__x86_64__)
 
 // The divisor test four candidates at a time over 2..last, written out with AVX2 intrinsics: the
 // speed at which this processor evaluates the test, the yardstick of the scan loop. Returns the
@@ -27,6 +31,21 @@ namespace faktorlupe::bench {
     for (; first <= last; ++first)
         divisors += isDivisor(zahl, static_cast<double>(first));
     return divisors;
+}
+#else
+// The reference is written for x86-64; elsewhere the benchmarks print their figures without it.
+inline std::int64_t referenceFourWide(double, std::int64_t) {
+    return 0;
+}
+#endif
+
+// Whether this processor runs the four-wide reference: an x86-64 one with AVX2.
+inline bool haveFourWideReference() {
+#if defined(__x86_64__)
+    return __builtin_cpu_supports("avx2");
+#else
+    return false;
+#endif
 }
 
 // The best of several runs, in seconds: on a shared machine the best run is the least disturbed.
