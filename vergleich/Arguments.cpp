@@ -13,6 +13,10 @@ const QString kCsv = QStringLiteral("csv");
 const QString kChart = QStringLiteral("chart");
 const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
+const QString kLinear = QStringLiteral("linear");
+const QString kWindow = QStringLiteral("fenster");
+
+} // namespace
 
 QString readNumber(const QString& text, std::int32_t& number) {
     // Anchored at both ends of the whole text: a plain "$" would also accept "12\n".
@@ -31,6 +35,8 @@ QString readNumber(const QString& text, std::int32_t& number) {
     number = static_cast<std::int32_t>(value);
     return {};
 }
+
+namespace {
 
 // Whether the file could be written, worked out without creating it.
 QString checkWritable(const QString& path) {
@@ -72,6 +78,8 @@ QString helpText() {
         "Optionen:\n"
         "  --csv DATEI     schreibt die Messwerte zusätzlich als CSV-Datei.\n"
         "  --chart DATEI   zeichnet die Messwerte als Diagramm, als PNG oder SVG je nach Endung.\n"
+        "  --linear        zeichnet das Diagramm mit linearen statt logarithmischen Achsen.\n"
+        "  --fenster       misst und zeichnet in einem Fenster, Zahl für Zahl.\n"
         "  -h, --help      zeigt diese Hilfe an.\n"
         "  --version       zeigt die Version an.\n"
         "\n"
@@ -86,6 +94,8 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
     parser.addOption(QCommandLineOption(kChart, QString(), QStringLiteral("DATEI")));
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), kHelp}));
     parser.addOption(QCommandLineOption(kVersion));
+    parser.addOption(QCommandLineOption(kLinear));
+    parser.addOption(QCommandLineOption(kWindow));
     if (!parser.parse(commandLine)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
@@ -100,6 +110,8 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
     }
     arguments.help = parser.isSet(kHelp);
     arguments.version = parser.isSet(kVersion);
+    arguments.linear = parser.isSet(kLinear);
+    arguments.window = parser.isSet(kWindow);
     if (arguments.help || arguments.version)
         return {};
     for (const QString& text : parser.positionalArguments()) {

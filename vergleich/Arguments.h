@@ -13,6 +13,8 @@ struct Arguments {
     QString chartPath;
     bool help = false;
     bool version = false;
+    bool linear = false; // the chart on linear axes instead of logarithmic ones
+    bool window = false; // measure and draw in a window
 };
 
 // Reads the command line (the program name first). Returns an empty error when the arguments are
@@ -23,5 +25,9 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments);
 
 // The German text of --help.
 QString helpText();
+
+// Reads one number as the command line does: a whole decimal number from 2 to 2147483647.
+// Returns an empty text on success, else a German sentence saying what is wrong.
+QString readNumber(const QString& text, std::int32_t& number);
 
 } // namespace faktorlupe::vergleich

@@ -1,12 +1,14 @@
 #include "Chart.h"
 
+#include "ReadableNumbers.h"
+
 #include <QApplication>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QFileInfo>
 #include <QLegend>
 #include <QLineSeries>
-#include <QLogValueAxis>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgGenerator>
@@ -19,15 +21,15 @@ namespace {
 
 // In the order of kScanNames.
 struct Curve {
-    const char* reference;
+    const char* growsLike;
     QColor colour;
     std::function<double(double)> growth; // what the scan's cost should be proportional to
 };
 
 const Curve kCurves[kScanCount] = {
-    {"∝ n", QColor(0xC0, 0x39, 0x2B), [](double n) { return n; }},
-    {"∝ n/2", QColor(0x1F, 0x6F, 0xB4), [](double n) { return n / 2; }},
-    {"∝ √n", QColor(0x2C, 0x8C, 0x3C), [](double n) { return std::sqrt(n); }},
+    {"wächst wie n", QColor(0xC0, 0x39, 0x2B), [](double n) { return n; }},
+    {"wächst wie n/2", QColor(0x1F, 0x6F, 0xB4), [](double n) { return n / 2; }},
+    {"wächst wie √n", QColor(0x2C, 0x8C, 0x3C), [](double n) { return std::sqrt(n); }},
 };
 
 // Below this many candidates a scan's cost is mostly the fixed cost of a run (reading the input,
@@ -52,18 +54,52 @@ double fitFactor(const std::vector<NumberFigures>& figures, std::size_t scan, co
     return count > 0 ? std::exp(sum / count) : 0;
 }
 
-QLogValueAxis* logAxis(const QString& title, double low, double high) {
-    auto* axis = new QLogValueAxis;
-    axis->setBase(10);
+double position(double value, Scale scale) {
+    return scale == Scale::Logarithmic ? std::log10(value) : value;
+}
+
+// 1, 2 or 5 times a power of ten: the step that divides the range into about five parts.
+double niceStep(double range) {
+    const double raw = range / 5;
+    const double power = std::pow(10, std::floor(std::log10(raw)));
+    for (double factor : {1.0, 2.0, 5.0})
+        if (factor * power >= raw)
+            return factor * power;
+    return 10 * power;
+}
+
+// An axis whose labels are texts of our own: one per power of ten on a logarithmic scale, one
+// per nice step from 0 on a linear one.
+QCategoryAxis* readableAxis(const QString& title, double low, double high, Scale scale,
+                            const std::function<QString(double)>& label) {
+    auto* axis = new QCategoryAxis;
     axis->setTitleText(title);
-    axis->setLabelFormat(QStringLiteral("%.0e"));
-    axis->setMinorTickCount(0);
-    axis->setRange(std::pow(10, std::floor(std::log10(low))),
-                   std::pow(10, std::ceil(std::log10(high))));
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    std::vector<double> ticks;
+    if (scale == Scale::Logarithmic) {
+        for (double decade = std::floor(std::log10(low)); decade <= std::ceil(std::log10(high));
+             ++decade)
+            ticks.push_back(std::pow(10, decade));
+    } else {
+        const double step = niceStep(high);
+        for (int i = 0; i * step < high + step; ++i)
+            ticks.push_back(i * step);
+    }
+    // Each label stands at the end of a category; a sliver before the first tick carries its own.
+    axis->setStartValue(position(ticks.front(), scale) - 1e-9);
+    for (double tick : ticks)
+        axis->append(label(tick), position(tick, scale));
+    axis->setRange(position(ticks.front(), scale), position(ticks.back(), scale));
     return axis;
 }
 
-QChart* buildChart(const std::vector<NumberFigures>& figures) {
+} // namespace
+
+double chartPosition(double zahl, Scale scale) {
+    return position(zahl, scale);
+}
+
+QChart* buildChart(const std::vector<NumberFigures>& figures, Scale scale) {
     // The lines join the points from the smallest number to the largest, in whatever order the
     // numbers were given.
     std::vector<NumberFigures> sorted = figures;
@@ -76,47 +112,58 @@ QChart* buildChart(const std::vector<NumberFigures>& figures) {
     titleFont.setBold(true);
     chart->setTitleFont(titleFont);
     chart->legend()->setAlignment(Qt::AlignBottom);
+    // Each entry drawn like its line: the reference lines as dashed ones.
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
 
-    double lowN = 1e300, highN = 0, lowT = 1e300, highT = 0;
-    for (const NumberFigures& row : figures) {
-        lowN = std::min<double>(lowN, row.zahl);
-        highN = std::max<double>(highN, row.zahl);
-        for (const ScanFigures& s : row.scans) {
-            if (s.seconds > 0) {
-                lowT = std::min(lowT, s.seconds);
-                highT = std::max(highT, s.seconds);
-            }
-        }
+    double lowN = 10, highN = 100, lowT = 1e-7, highT = 1e-6;
+    if (!sorted.empty()) {
+        lowN = sorted.front().zahl;
+        highN = std::max<double>(sorted.back().zahl, lowN * 10);
+        lowT = 1e300;
+        highT = 0;
+        for (const NumberFigures& row : sorted)
+            for (const ScanFigures& s : row.scans)
+                if (s.seconds > 0) {
+                    lowT = std::min(lowT, s.seconds);
+                    highT = std::max(highT, s.seconds);
+                }
+        if (highT <= 0)
+            lowT = 1e-7, highT = 1e-6;
+        if (lowT >= highT)
+            highT = lowT * 10;
     }
-    if (lowN == highN)
-        highN = lowN * 10;
-    if (lowT >= highT)
-        highT = lowT * 10;
-    QLogValueAxis* x = logAxis(QStringLiteral("Zahl n"), lowN, highN);
-    QLogValueAxis* y = logAxis(QStringLiteral("Sekunden je Lauf (Median)"), lowT, highT);
+    QCategoryAxis* x = readableAxis(QStringLiteral("Zahl n"), lowN, highN, scale, readableNumber);
+    QCategoryAxis* y =
+        readableAxis(QStringLiteral("Zeit je Lauf (Median)"), lowT, highT, scale, readableSeconds);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
 
     for (std::size_t scan = 0; scan < kScanCount; ++scan) {
         const Curve& curve = kCurves[scan];
         auto* measured = new QLineSeries;
-        measured->setName(
-            QStringLiteral("Algorithmus >%1<").arg(QString::fromUtf8(kScanNames[scan])));
+        // The legend reads its text as markup; the program's own texts must appear as they stand.
+        measured->setName(QStringLiteral("Algorithmus >%1<")
+                              .arg(QString::fromUtf8(kScanNames[scan]))
+                              .toHtmlEscaped());
         measured->setPen(QPen(curve.colour, 2));
         measured->setPointsVisible(true);
         measured->setMarkerSize(7);
+        measured->setProperty("scan", static_cast<int>(scan));
         for (const NumberFigures& row : sorted)
             if (row.scans[scan].seconds > 0)
-                measured->append(row.zahl, row.scans[scan].seconds);
+                measured->append(position(row.zahl, scale),
+                                 position(row.scans[scan].seconds, scale));
 
         auto* reference = new QLineSeries;
-        reference->setName(QString::fromUtf8(curve.reference));
-        reference->setPen(QPen(curve.colour, 1, Qt::DashLine));
-        const double factor = fitFactor(figures, scan, curve);
+        reference->setName(QString::fromUtf8(curve.growsLike).toHtmlEscaped());
+        reference->setPen(QPen(curve.colour, 1.5, Qt::DashLine));
+        const double factor = fitFactor(sorted, scan, curve);
         constexpr int kSteps = 48;
-        for (int i = 0; i <= kSteps; ++i) {
-            const double n = lowN * std::pow(highN / lowN, static_cast<double>(i) / kSteps);
-            reference->append(n, factor * curve.growth(n));
+        for (int i = 0; factor > 0 && i <= kSteps; ++i) {
+            const double t = static_cast<double>(i) / kSteps;
+            const double n = scale == Scale::Logarithmic ? lowN * std::pow(highN / lowN, t)
+                                                         : lowN + (highN - lowN) * t;
+            reference->append(position(n, scale), position(factor * curve.growth(n), scale));
         }
         for (QLineSeries* series : {measured, reference}) {
             chart->addSeries(series);
@@ -127,10 +174,8 @@ QChart* buildChart(const std::vector<NumberFigures>& figures) {
     return chart;
 }
 
-} // namespace
-
-QString writeChart(const QString& path, const std::vector<NumberFigures>& figures) {
-    QChartView view(buildChart(figures));
+QString writeChart(const QString& path, const std::vector<NumberFigures>& figures, Scale scale) {
+    QChartView view(buildChart(figures, scale));
     view.setRenderHint(QPainter::Antialiasing);
     view.setAttribute(Qt::WA_DontShowOnScreen);
     view.resize(kChartSize);

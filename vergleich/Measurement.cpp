@@ -46,7 +46,12 @@ double secondsOf(Clock::duration d) {
 
 } // namespace
 
-NumberFigures measureNumber(std::int32_t zahl, const std::function<void(std::size_t)>& beforeScan) {
+NumberFigures measureNumber(std::int32_t zahl, const std::function<void(std::size_t)>& beforeScan,
+                            const std::function<bool()>& stopRequested) {
+    const auto checkStop = [&] {
+        if (stopRequested && stopRequested())
+            throw MeasurementStopped();
+    };
     const std::string input = std::to_string(zahl);
     const Stopwatch stopwatch;
     NumberFigures figures;
@@ -56,14 +61,17 @@ NumberFigures measureNumber(std::int32_t zahl, const std::function<void(std::siz
         if (beforeScan)
             beforeScan(i);
         const ScanKind& scan = kScans[i];
+        checkStop();
         const auto from = Clock::now();
         const Outcome outcome = runOnce(scan, input, stopwatch);
         double took = secondsOf(Clock::now() - from);
         // Repeats the scan until one measurement spans 50 ms; that one is the first of three.
         const auto measure = [&](int repeats) {
             const auto start = Clock::now();
-            for (int r = 0; r < repeats; ++r)
+            for (int r = 0; r < repeats; ++r) {
+                checkStop();
                 runOnce(scan, input, stopwatch);
+            }
             return secondsOf(Clock::now() - start);
         };
         int repeats = 1;

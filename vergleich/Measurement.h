@@ -11,9 +11,18 @@ namespace faktorlupe::vergleich {
 // Runs the engine's three scans of a number through an in-memory form, the same code the window
 // runs, and times them with the monotonic clock: a short scan is repeated until one measurement
 // spans at least 50 ms, and the figure is the median of three measurements. beforeScan is told
-// which scan is about to run (0, 1, 2), for a progress display.
+// which scan is about to run (0, 1, 2), for a progress display. stopRequested is asked before
+// every run of a scan; when it says yes, MeasurementStopped is raised, so a measurement stops
+// after the run that is going on.
 NumberFigures measureNumber(std::int32_t zahl,
-                            const std::function<void(std::size_t scan)>& beforeScan = {});
+                            const std::function<void(std::size_t scan)>& beforeScan = {},
+                            const std::function<bool()>& stopRequested = {});
+
+// Raised out of measureNumber when it was asked to stop.
+class MeasurementStopped final : public std::runtime_error {
+public:
+    MeasurementStopped() : std::runtime_error("measurement stopped") {}
+};
 
 // Raised when the three scans disagree on a number's divisors, which would make its figures
 // meaningless.

@@ -1,19 +1,17 @@
 #include "Report.h"
 
+#include "ReadableNumbers.h"
+
 #include <charconv>
 
 namespace faktorlupe::vergleich {
 namespace {
 
-std::string secondsText(double seconds, int precision, const std::string& separator) {
+// Every digit needed to read the value back, with a decimal point.
+std::string exactSeconds(double seconds) {
     char buffer[64];
-    const auto result = precision > 0 ? std::to_chars(buffer, buffer + sizeof buffer, seconds,
-                                                      std::chars_format::general, precision)
-                                      : std::to_chars(buffer, buffer + sizeof buffer, seconds);
-    std::string text(buffer, result.ptr);
-    if (const auto point = text.find('.'); point != std::string::npos)
-        text.replace(point, 1, separator);
-    return text;
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, seconds);
+    return std::string(buffer, result.ptr);
 }
 
 // Pads to a width counted in characters, not bytes: "Hälfte" is six wide.
@@ -26,18 +24,17 @@ std::string padLeft(const std::string& text, std::size_t width) {
 
 } // namespace
 
-void writeTable(std::ostream& out, const std::vector<NumberFigures>& figures,
-                const std::string& decimalSeparator) {
+void writeTable(std::ostream& out, const std::vector<NumberFigures>& figures) {
     out << padLeft("Zahl", 10) << padLeft("Teiler", 8);
     for (const char* name : kScanNames)
         out << padLeft(std::string("Kandidaten ") + name, 19)
-            << padLeft(std::string("Sekunden ") + name, 17);
+            << padLeft(std::string("Zeit ") + name, 17);
     out << '\n';
     for (const NumberFigures& row : figures) {
         out << padLeft(std::to_string(row.zahl), 10) << padLeft(std::to_string(row.divisors), 8);
         for (const ScanFigures& scan : row.scans)
             out << padLeft(std::to_string(scan.candidates), 19)
-                << padLeft(secondsText(scan.seconds, 4, decimalSeparator), 17);
+                << padLeft(readableSeconds(scan.seconds).toStdString(), 17);
         out << '\n';
     }
 }
@@ -48,7 +45,7 @@ void writeCsv(std::ostream& out, const std::vector<NumberFigures>& figures) {
     for (const NumberFigures& row : figures) {
         out << row.zahl << ',' << row.divisors;
         for (const ScanFigures& scan : row.scans)
-            out << ',' << scan.candidates << ',' << secondsText(scan.seconds, 0, ".");
+            out << ',' << scan.candidates << ',' << exactSeconds(scan.seconds);
         out << '\n';
     }
 }

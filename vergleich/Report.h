@@ -8,10 +8,9 @@
 
 namespace faktorlupe::vergleich {
 
-// The figures as a table for people: German headings like the window's, seconds with four
-// significant digits and the given decimal separator.
-void writeTable(std::ostream& out, const std::vector<NumberFigures>& figures,
-                const std::string& decimalSeparator);
+// The figures as a table for people: German headings like the window's, times with their unit
+// and a decimal comma ("447 ns", "0,62 s").
+void writeTable(std::ostream& out, const std::vector<NumberFigures>& figures);
 
 // The figures as CSV, one line a number under the header
 // zahl,teiler,kandidaten_alle,sekunden_alle,kandidaten_haelfte,sekunden_haelfte,

@@ -1,12 +1,14 @@
 // faktorlupe-vergleich: measures how the cost of the three scans grows with the number, as a
-// table, a CSV file and a chart. Runs without a display.
+// table, a CSV file and a chart, or live in a window (--fenster). Without --fenster it runs
+// without a display.
 #include "Arguments.h"
 #include "Chart.h"
+#include "ComparisonWindow.h"
 #include "DefaultSeries.h"
 #include "Measurement.h"
 #include "Progress.h"
 #include "Report.h"
-#include "runtime/DecimalSeparator.h"
+#include "ThreadedMeasurement.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -32,28 +34,33 @@ void keepOnlyQtErrors(QtMsgType type, const QMessageLogContext&, const QString& 
         std::fprintf(stderr, "%s\n", message.toUtf8().constData());
 }
 
-} // namespace
+bool displayAvailable() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
 
-int main(int argc, char* argv[]) {
+int runWindow(int argc, char* argv[], const std::vector<std::int32_t>& numbers) {
+    if (!displayAvailable())
+        return fail(QStringLiteral("Für das Fenster braucht es eine grafische Anzeige, aber es "
+                                   "wurde keine gefunden."),
+                    kBadArguments);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Faktorlupe"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.faktorlupe.Faktorlupe"));
+    ThreadedMeasurement source;
+    ComparisonWindow window(source);
+    window.show();
+    window.measure(numbers);
+    return QApplication::exec();
+}
+
+int measureAndWrite(int argc, char* argv[], const Arguments& arguments,
+                    const std::vector<std::int32_t>& numbers) {
     // The chart is drawn off screen: no display is needed or used.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(keepOnlyQtErrors);
     QApplication application(argc, argv);
-
-    Arguments arguments;
-    if (const QString error = parseArguments(QApplication::arguments(), arguments);
-        !error.isEmpty())
-        return fail(error, kBadArguments);
-    if (arguments.help) {
-        std::fputs(helpText().toUtf8().constData(), stdout);
-        return 0;
-    }
-    if (arguments.version) {
-        std::printf("faktorlupe-vergleich %s\n", FAKTORLUPE_VERSION);
-        return 0;
-    }
-    const std::vector<std::int32_t> numbers =
-        arguments.numbers.empty() ? defaultSeries() : arguments.numbers;
 
     std::vector<NumberFigures> figures;
     try {
@@ -65,7 +72,7 @@ int main(int argc, char* argv[]) {
         return fail(QString::fromUtf8(error.what()), kFailed);
     }
 
-    writeTable(std::cout, figures, userDecimalSeparator());
+    writeTable(std::cout, figures);
     std::cout.flush();
     if (!arguments.csvPath.isEmpty()) {
         std::ofstream csv(arguments.csvPath.toStdString());
@@ -76,7 +83,33 @@ int main(int argc, char* argv[]) {
                         kFailed);
     }
     if (!arguments.chartPath.isEmpty())
-        if (const QString error = writeChart(arguments.chartPath, figures); !error.isEmpty())
+        if (const QString error = writeChart(arguments.chartPath, figures,
+                                             arguments.linear ? Scale::Linear : Scale::Logarithmic);
+            !error.isEmpty())
             return fail(error, kFailed);
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QStringList commandLine;
+    for (int i = 0; i < argc; ++i)
+        commandLine << QString::fromLocal8Bit(argv[i]);
+    Arguments arguments;
+    if (const QString error = parseArguments(commandLine, arguments); !error.isEmpty())
+        return fail(error, kBadArguments);
+    if (arguments.help) {
+        std::fputs(helpText().toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (arguments.version) {
+        std::printf("faktorlupe-vergleich %s\n", FAKTORLUPE_VERSION);
+        return 0;
+    }
+    const std::vector<std::int32_t> numbers =
+        arguments.numbers.empty() ? defaultSeries() : arguments.numbers;
+    if (arguments.window)
+        return runWindow(argc, argv, numbers);
+    return measureAndWrite(argc, argv, arguments, numbers);
 }

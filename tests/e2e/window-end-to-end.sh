@@ -3,12 +3,16 @@
 # scan button where the layout puts it, reads the boxes back through the clipboard, clears a row,
 # provokes a run-time error, dismisses its report with Return and checks that the window still
 # works. Saves screenshots of the window: as designed, scaled to 1.5 times its size, and under a
-# dark GNOME theme. Run it inside an X server, e.g. under xvfb-run.
-#   window-end-to-end.sh PATH/TO/faktorlupe SCREENSHOT.png
-# writes SCREENSHOT.png, SCREENSHOT-1.5.png and SCREENSHOT-dunkel.png.
+# dark GNOME theme. Then opens the comparison window of faktorlupe-vergleich, waits until three
+# small numbers are measured and saves a screenshot of it too. Run it inside an X server, e.g.
+# under xvfb-run.
+#   window-end-to-end.sh PATH/TO/faktorlupe PATH/TO/faktorlupe-vergleich SCREENSHOT.png
+# writes SCREENSHOT.png, SCREENSHOT-1.5.png, SCREENSHOT-dunkel.png and
+# SCREENSHOT-laufzeitvergleich.png.
 set -euo pipefail
 app=$1
-screenshot=$2
+vergleich=$2
+screenshot=$3
 
 fail() {
     echo "FAIL: $*" >&2
@@ -151,4 +155,30 @@ xdotool mousemove --window "$window" 860 580
 sleep 0.3
 import -window "$window" "${screenshot%.png}-dunkel.png"
 echo "ok: screenshot under the dark theme saved to ${screenshot%.png}-dunkel.png"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+
+# The comparison window, as the desktop entry's action opens it, with three small numbers. Its
+# table is copied through the clipboard until it holds their three rows.
+"$vergleich" --fenster 11 101 1009 &
+pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Faktorlupe – Laufzeitvergleich$' | head -n 1)
+[ -n "$window" ] || fail "the comparison window did not appear"
+rows=0
+for _ in $(seq 40); do
+    sleep 0.5
+    click_at 60 660
+    xdotool key ctrl+a ctrl+c
+    sleep 0.2
+    rows=$(xclip -o -selection clipboard 2>/dev/null | grep -cE '^(11|101|1009)'$'\t' || true)
+    [ "$rows" = 3 ] && break
+done
+[ "$rows" = 3 ] || fail "the comparison window's table holds $rows of the three numbers"
+echo "ok: the comparison window measured 11, 101 and 1009 and lists them in its table"
+# A click below the rows ends the selection of the copy.
+click_at 600 700
+xdotool mousemove --window "$window" 5 5
+sleep 0.5
+import -window "$window" "${screenshot%.png}-laufzeitvergleich.png"
+echo "ok: screenshot of the comparison window saved to ${screenshot%.png}-laufzeitvergleich.png"
 echo "1 passed, 0 failed"

@@ -18,6 +18,11 @@ struct ProgramRun {
 ProgramRun runVergleich(const QStringList& arguments, const QString& folder) {
     QProcess process;
     process.setWorkingDirectory(folder);
+    // As on a machine without any display, also where the tests run on a desktop.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(variable));
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(FAKTORLUPE_VERGLEICH), arguments);
     process.waitForFinished(120000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -57,6 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{"NumberWithLineFeed", {"12\n", "--csv", kCsv}},
         BadArguments{"UnknownOption", {"--schnell", "12", "--csv", kCsv}},
         BadArguments{"OptionWithoutName", {"--=5", "--csv", kCsv}},
+        BadArguments{"WindowWithoutADisplay", {"--fenster", "12", "--csv", kCsv}},
         BadArguments{"MissingFileName", {"12", "--csv"}},
         BadArguments{"UnwritableCsv", {"12", "--csv", "/nicht/vorhanden/werte.csv"}},
         BadArguments{"UnwritableChart", {"12", "--chart", "/nicht/vorhanden/chart.png"}},

@@ -113,15 +113,16 @@ TEST(CsvTest, CarriesTheHeaderAndOneParsableRowPerNumber) {
     EXPECT_FALSE(std::getline(in, line));
 }
 
-TEST(TableTest, GermanHeadingsAndTheGivenSeparator) {
+TEST(TableTest, GermanHeadingsAndTimesWithTheirUnit) {
     std::ostringstream out;
-    writeTable(out, kFigures, ",");
+    writeTable(out, kFigures);
     const std::string table = out.str();
     for (const char* heading :
-         {"Zahl", "Teiler", "Kandidaten alle", "Sekunden alle", "Kandidaten Hälfte",
-          "Sekunden Hälfte", "Kandidaten Wurzel", "Sekunden Wurzel"})
+         {"Zahl", "Teiler", "Kandidaten alle", "Zeit alle", "Kandidaten Hälfte", "Zeit Hälfte",
+          "Kandidaten Wurzel", "Zeit Wurzel"})
         EXPECT_NE(table.find(heading), std::string::npos) << heading;
-    EXPECT_NE(table.find("0,625"), std::string::npos) << table;
+    for (const char* time : {"525\u00A0ns", "1,5\u00A0µs", "0,625\u00A0s", "15\u00A0µs"})
+        EXPECT_NE(table.find(time), std::string::npos) << time << '\n' << table;
     EXPECT_NE(table.find("2147483646"), std::string::npos) << table;
 }
 

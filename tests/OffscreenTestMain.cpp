@@ -1,4 +1,4 @@
-// The form tests run on Qt's offscreen platform: real widgets, no display.
+// Widget tests run on Qt's offscreen platform: real widgets, no display.
 #include <QApplication>
 #include <gtest/gtest.h>
 

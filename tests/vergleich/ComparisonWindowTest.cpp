@@ -1,0 +1,112 @@
+#include "ComparisonWindow.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace faktorlupe::vergleich {
+namespace {
+
+// Hands over the figures the test gives it, when the test gives them.
+class FakeSource final : public MeasurementSource {
+public:
+    void start(std::vector<std::int32_t> numbers, Delivered delivered, Finished finished) override {
+        started.push_back(std::move(numbers));
+        deliver = std::move(delivered);
+        finish = std::move(finished);
+    }
+    void stop() override { ++stops; }
+
+    std::vector<std::vector<std::int32_t>> started;
+    Delivered deliver;
+    Finished finish;
+    int stops = 0;
+};
+
+NumberFigures figuresOf(std::int32_t zahl) {
+    const auto root = static_cast<std::int64_t>(std::sqrt(zahl));
+    return {zahl,
+            2,
+            {{{zahl - 1, 2, zahl * 1e-9}, {zahl / 2 - 1, 2, zahl * 5e-10}, {root - 1, 2, 1e-6}}}};
+}
+
+class ComparisonWindowTest : public ::testing::Test {
+protected:
+    ComparisonWindowTest() : window(source) { window.show(); }
+
+    template <typename Widget> Widget* find(const char* name = nullptr) {
+        return name ? window.findChild<Widget*>(QString::fromLatin1(name))
+                    : window.findChild<Widget*>();
+    }
+    // The points of the measured series; the chart is redrawn a few times a second.
+    int measuredPoints() {
+        int points = 0;
+        for (QAbstractSeries* series : find<QChartView>()->chart()->series())
+            if (series->property("scan").isValid())
+                points += static_cast<QLineSeries*>(series)->count();
+        return points;
+    }
+    bool waitForPoints(int points) {
+        QElapsedTimer waited;
+        waited.start();
+        while (measuredPoints() != points && waited.elapsed() < 3000)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        return measuredPoints() == points;
+    }
+
+    FakeSource source;
+    ComparisonWindow window;
+};
+
+TEST_F(ComparisonWindowTest, PointsAndRowsAppearAsFiguresArrive) {
+    window.measure({11, 101, 1009});
+    ASSERT_EQ(source.started, (std::vector<std::vector<std::int32_t>>{{11, 101, 1009}}));
+    EXPECT_EQ(find<QProgressBar>("progress")->text(), "0 von 3");
+    source.deliver(figuresOf(11));
+    EXPECT_TRUE(waitForPoints(3));
+    EXPECT_EQ(find<QTableView>()->model()->rowCount(), 1);
+    EXPECT_EQ(find<QProgressBar>("progress")->text(), "1 von 3");
+    source.deliver(figuresOf(101));
+    EXPECT_TRUE(waitForPoints(6));
+    EXPECT_EQ(find<QTableView>()->model()->rowCount(), 2);
+    EXPECT_EQ(find<QTableView>()->model()->index(1, 0).data().toString(), "101");
+    // The switch to linear axes draws the same points anew.
+    find<QCheckBox>("logarithmic")->setChecked(false);
+    EXPECT_EQ(measuredPoints(), 6);
+}
+
+TEST_F(ComparisonWindowTest, AbbrechenStopsTheSource) {
+    window.measure({11, 101, 1009});
+    source.deliver(figuresOf(11));
+    find<QPushButton>("cancel")->click();
+    EXPECT_EQ(source.stops, 1);
+    source.finish(true);
+    EXPECT_FALSE(find<QPushButton>("cancel")->isEnabled());
+    EXPECT_EQ(find<QProgressBar>("progress")->text(), "1 von 1");
+}
+
+TEST_F(ComparisonWindowTest, BadNumberInTheLineMeasuresNothing) {
+    for (const char* typed : {"12 zwölf", "1", "2147483648", "12.5", "   "}) {
+        find<QLineEdit>("numbers")->setText(QString::fromUtf8(typed));
+        find<QPushButton>("measure")->click();
+        EXPECT_TRUE(source.started.empty()) << typed;
+        EXPECT_FALSE(find<QLabel>("numbersProblem")->text().isEmpty()) << typed;
+    }
+    find<QLineEdit>("numbers")->setText(QStringLiteral("12 717313"));
+    find<QPushButton>("measure")->click();
+    EXPECT_EQ(source.started, (std::vector<std::vector<std::int32_t>>{{12, 717313}}));
+    EXPECT_TRUE(find<QLabel>("numbersProblem")->text().isEmpty());
+}
+
+} // namespace
+} // namespace faktorlupe::vergleich

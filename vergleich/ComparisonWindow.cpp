@@ -1,0 +1,296 @@
+#include "ComparisonWindow.h"
+
+#include "Arguments.h"
+#include "ReadableNumbers.h"
+#include "Report.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCursor>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTimer>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+
+namespace faktorlupe::vergleich {
+namespace {
+
+// Often enough to watch the chart grow, rarely enough not to disturb the timings.
+constexpr int kRedrawMilliseconds = 300;
+
+QStringList tableHeaders() {
+    QStringList headers{QStringLiteral("Zahl"), QStringLiteral("Teiler")};
+    for (const char* name : kScanNames) {
+        headers << QStringLiteral("Kandidaten %1").arg(QString::fromUtf8(name))
+                << QStringLiteral("Zeit %1").arg(QString::fromUtf8(name));
+    }
+    return headers;
+}
+
+QStandardItem* cell(const QString& text) {
+    auto* item = new QStandardItem(text);
+    item->setEditable(false);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+} // namespace
+
+ComparisonWindow::ComparisonWindow(MeasurementSource& source)
+    : m_source(source), m_numbers(new QLineEdit), m_measureButton(new QPushButton),
+      m_numbersProblem(new QLabel), m_chartView(new QChartView), m_table(new QTableView),
+      m_model(new QStandardItemModel(0, 2 + 2 * static_cast<int>(kScanCount), this)),
+      m_progress(new QProgressBar), m_cancel(new QPushButton), m_logarithmic(new QCheckBox),
+      m_saveButton(new QPushButton), m_redrawTimer(new QTimer(this)) {
+    setWindowTitle(QStringLiteral("Faktorlupe – Laufzeitvergleich"));
+    resize(1200, 760);
+
+    auto* numbersLabel = new QLabel(QStringLiteral("&Zahlen:"));
+    numbersLabel->setBuddy(m_numbers);
+    m_numbers->setPlaceholderText(QStringLiteral("z. B. 717313 1000003"));
+    m_numbers->setToolTip(QStringLiteral("Ganze Zahlen von 2 bis 2147483647, durch Leerzeichen "
+                                         "getrennt"));
+    m_measureButton->setText(QStringLiteral("&Messen"));
+    m_numbers->setObjectName(QStringLiteral("numbers"));
+    m_measureButton->setObjectName(QStringLiteral("measure"));
+    m_numbersProblem->setObjectName(QStringLiteral("numbersProblem"));
+    m_cancel->setObjectName(QStringLiteral("cancel"));
+    m_progress->setObjectName(QStringLiteral("progress"));
+    m_logarithmic->setObjectName(QStringLiteral("logarithmic"));
+    m_numbersProblem->setStyleSheet(QStringLiteral("color: #b00020"));
+    m_numbersProblem->setWordWrap(true);
+    auto* input = new QHBoxLayout;
+    input->addWidget(numbersLabel);
+    input->addWidget(m_numbers, 2);
+    input->addWidget(m_measureButton);
+    input->addWidget(m_numbersProblem, 3);
+
+    m_chartView->setRenderHint(QPainter::Antialiasing);
+    m_chartView->setMinimumSize(400, 300);
+    m_model->setHorizontalHeaderLabels(tableHeaders());
+    m_table->setModel(m_model);
+    m_table->setAccessibleName(QStringLiteral("Messwerte"));
+    m_table->verticalHeader()->hide();
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    auto* copy = new QShortcut(QKeySequence::Copy, m_table);
+    copy->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(copy, &QShortcut::activated, this, &ComparisonWindow::copySelection);
+    auto* splitter = new QSplitter(Qt::Vertical);
+    splitter->addWidget(m_chartView);
+    splitter->addWidget(m_table);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({480, 200});
+
+    m_progress->setFormat(QStringLiteral("%v von %m"));
+    m_progress->setRange(0, 1);
+    m_progress->setValue(0);
+    m_progress->setAccessibleName(QStringLiteral("Fortschritt"));
+    m_cancel->setText(QStringLiteral("&Abbrechen"));
+    m_cancel->setEnabled(false);
+    m_logarithmic->setText(QStringLiteral("&Logarithmische Achsen"));
+    m_logarithmic->setChecked(true);
+    m_logarithmic->setToolTip(QStringLiteral("Logarithmisch: das Wachstum über viele "
+                                             "Größenordnungen; linear: der Faktor 2 zwischen "
+                                             "»alle« und »Hälfte«"));
+    m_saveButton->setText(QStringLiteral("&Speichern …"));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_progress, 1);
+    bottom->addWidget(m_cancel);
+    bottom->addWidget(m_logarithmic);
+    bottom->addWidget(m_saveButton);
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(input);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(bottom);
+    setCentralWidget(central);
+
+    m_redrawTimer->setSingleShot(true);
+    m_redrawTimer->setInterval(kRedrawMilliseconds);
+    connect(m_redrawTimer, &QTimer::timeout, this, &ComparisonWindow::redraw);
+    connect(m_measureButton, &QPushButton::clicked, this, &ComparisonWindow::measureTypedNumbers);
+    connect(m_numbers, &QLineEdit::returnPressed, this, &ComparisonWindow::measureTypedNumbers);
+    connect(m_cancel, &QPushButton::clicked, this, [this] {
+        m_waiting.clear();
+        m_source.stop();
+    });
+    connect(m_logarithmic, &QCheckBox::toggled, this, &ComparisonWindow::redraw);
+    connect(m_saveButton, &QPushButton::clicked, this, &ComparisonWindow::save);
+    redraw();
+}
+
+void ComparisonWindow::measure(const std::vector<std::int32_t>& numbers) {
+    m_waiting.insert(m_waiting.end(), numbers.begin(), numbers.end());
+    m_total += static_cast<int>(numbers.size());
+    m_progress->setRange(0, std::max(m_total, 1));
+    if (!m_measuring)
+        startNext();
+}
+
+void ComparisonWindow::measureTypedNumbers() {
+    std::vector<std::int32_t> numbers;
+    for (const QString& text : m_numbers->text().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        std::int32_t number = 0;
+        if (const QString problem = readNumber(text, number); !problem.isEmpty()) {
+            m_numbersProblem->setText(problem);
+            return;
+        }
+        numbers.push_back(number);
+    }
+    if (numbers.empty()) {
+        m_numbersProblem->setText(QStringLiteral("Bitte mindestens eine Zahl eingeben."));
+        return;
+    }
+    m_numbersProblem->clear();
+    m_numbers->clear();
+    measure(numbers);
+}
+
+void ComparisonWindow::startNext() {
+    if (m_waiting.empty())
+        return;
+    std::vector<std::int32_t> numbers;
+    numbers.swap(m_waiting);
+    m_measuring = true;
+    m_cancel->setEnabled(true);
+    m_source.start(
+        std::move(numbers), [this](const NumberFigures& figures) { received(figures); },
+        [this](bool stopped) { finished(stopped); });
+}
+
+void ComparisonWindow::received(const NumberFigures& figures) {
+    m_figures.push_back(figures);
+    QList<QStandardItem*> row{cell(QString::number(figures.zahl)),
+                              cell(QString::number(figures.divisors))};
+    for (const ScanFigures& scan : figures.scans)
+        row << cell(QString::number(scan.candidates)) << cell(readableSeconds(scan.seconds));
+    m_model->appendRow(row);
+    m_progress->setValue(static_cast<int>(m_figures.size()));
+    scheduleRedraw();
+}
+
+void ComparisonWindow::finished(bool stopped) {
+    m_measuring = false;
+    m_cancel->setEnabled(false);
+    if (stopped) {
+        // What was not measured no longer counts towards the bar.
+        m_total = static_cast<int>(m_figures.size()) + static_cast<int>(m_waiting.size());
+        m_progress->setRange(0, std::max(m_total, 1));
+        m_progress->setValue(static_cast<int>(m_figures.size()));
+    }
+    redraw();
+    startNext();
+}
+
+void ComparisonWindow::scheduleRedraw() {
+    if (!m_redrawTimer->isActive())
+        m_redrawTimer->start();
+}
+
+void ComparisonWindow::redraw() {
+    m_redrawTimer->stop();
+    QChart* old = m_chartView->chart();
+    QChart* chart =
+        buildChart(m_figures, m_logarithmic->isChecked() ? Scale::Logarithmic : Scale::Linear);
+    for (QAbstractSeries* series : chart->series()) {
+        const QVariant scan = series->property("scan");
+        if (auto* line = qobject_cast<QLineSeries*>(series); line && scan.isValid())
+            connect(line, &QLineSeries::hovered, this,
+                    [this, scan = scan.toInt()](const QPointF& point, bool hovering) {
+                        showPointTooltip(scan, point, hovering);
+                    });
+    }
+    m_chartView->setChart(chart);
+    delete old;
+}
+
+void ComparisonWindow::showPointTooltip(int scan, const QPointF& point, bool hovering) {
+    if (!hovering || m_figures.empty()) {
+        QToolTip::hideText();
+        return;
+    }
+    const Scale scale = m_logarithmic->isChecked() ? Scale::Logarithmic : Scale::Linear;
+    const auto nearest = std::min_element(
+        m_figures.begin(), m_figures.end(), [&](const NumberFigures& a, const NumberFigures& b) {
+            return std::abs(chartPosition(a.zahl, scale) - point.x()) <
+                   std::abs(chartPosition(b.zahl, scale) - point.x());
+        });
+    const ScanFigures& figures = nearest->scans[static_cast<std::size_t>(scan)];
+    QToolTip::showText(QCursor::pos(),
+                       QStringLiteral("Zahl: %1\nAlgorithmus: %2\nSekunden: %3\nKandidaten: %4")
+                           .arg(readableNumber(nearest->zahl),
+                                QString::fromUtf8(kScanNames[static_cast<std::size_t>(scan)]),
+                                readableSeconds(figures.seconds),
+                                readableNumber(static_cast<double>(figures.candidates))),
+                       m_chartView);
+}
+
+void ComparisonWindow::save() {
+    const QString png = QStringLiteral("PNG-Bild (*.png)");
+    const QString svg = QStringLiteral("SVG-Grafik (*.svg)");
+    const QString csv = QStringLiteral("CSV-Datei (*.csv)");
+    QString chosen = png;
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Speichern"), QStringLiteral("laufzeitvergleich.png"),
+        QStringList{png, svg, csv}.join(QStringLiteral(";;")), &chosen);
+    if (path.isEmpty())
+        return;
+    const QString suffix = chosen == svg   ? QStringLiteral("svg")
+                           : chosen == csv ? QStringLiteral("csv")
+                                           : QStringLiteral("png");
+    if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))
+        path += QLatin1Char('.') + suffix;
+    QString problem;
+    if (suffix == QLatin1String("csv")) {
+        std::ofstream file(path.toStdString());
+        writeCsv(file, m_figures);
+        if (!file.flush())
+            problem = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(path);
+    } else {
+        problem = writeChart(path, m_figures,
+                             m_logarithmic->isChecked() ? Scale::Logarithmic : Scale::Linear);
+    }
+    if (!problem.isEmpty())
+        QMessageBox::warning(this, windowTitle(), problem);
+}
+
+// The selected cells as tab-separated lines, as spreadsheets take them.
+void ComparisonWindow::copySelection() {
+    QModelIndexList selected = m_table->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return;
+    std::sort(selected.begin(), selected.end());
+    QString text;
+    int row = selected.front().row();
+    for (qsizetype i = 0; i < selected.size(); ++i) {
+        const QModelIndex& index = selected[i];
+        if (i > 0)
+            text += index.row() == row ? QLatin1Char('\t') : QLatin1Char('\n');
+        row = index.row();
+        text += index.data().toString();
+    }
+    QApplication::clipboard()->setText(text + QLatin1Char('\n'));
+}
+
+} // namespace faktorlupe::vergleich

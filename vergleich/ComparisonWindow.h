@@ -1,0 +1,65 @@
+#pragma once
+
+#include "Chart.h"
+#include "MeasurementSource.h"
+#include "NumberFigures.h"
+
+#include <QMainWindow>
+#include <cstdint>
+#include <vector>
+
+class QChartView;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QStandardItemModel;
+class QTableView;
+class QTimer;
+
+namespace faktorlupe::vergleich {
+
+// "Faktorlupe – Laufzeitvergleich": the chart of faktorlupe-vergleich, filled in live while the
+// numbers are measured, beside a table of the same figures. A line takes more numbers, a switch
+// chooses logarithmic or linear axes, and the chart and the figures can be saved. The window
+// only shows: what it shows comes from its measurement source, and the chart from the same code
+// as --chart.
+class ComparisonWindow final : public QMainWindow {
+public:
+    explicit ComparisonWindow(MeasurementSource& source);
+
+    // Measures the numbers after those already measured or waiting.
+    void measure(const std::vector<std::int32_t>& numbers);
+
+private:
+    void measureTypedNumbers();
+    void startNext();
+    void received(const NumberFigures& figures);
+    void finished(bool stopped);
+    void scheduleRedraw();
+    void redraw();
+    void showPointTooltip(int scan, const QPointF& point, bool hovering);
+    void save();
+    void copySelection();
+
+    MeasurementSource& m_source;
+    std::vector<NumberFigures> m_figures;
+    std::vector<std::int32_t> m_waiting;
+    bool m_measuring = false;
+    int m_total = 0;
+
+    QLineEdit* m_numbers;
+    QPushButton* m_measureButton;
+    QLabel* m_numbersProblem;
+    QChartView* m_chartView;
+    QTableView* m_table;
+    QStandardItemModel* m_model;
+    QProgressBar* m_progress;
+    QPushButton* m_cancel;
+    QCheckBox* m_logarithmic;
+    QPushButton* m_saveButton;
+    QTimer* m_redrawTimer;
+};
+
+} // namespace faktorlupe::vergleich

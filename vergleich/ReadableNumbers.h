@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace faktorlupe::vergleich {
+
+// Numbers as pupils read them, for the chart's axes, its tooltips and the table on standard
+// output; the CSV file keeps the machine-readable forms.
+
+// A whole number in German: "10", "1 000", "250 000", and from a million on in words with up
+// to two decimals, "1 Mio.", "2,5 Mio.", "1 Mrd.".
+QString readableNumber(double value);
+
+// A duration with the unit that suits it and a decimal comma, to three significant digits:
+// "447 ns", "12,5 µs", "3,1 ms", "0,62 s", "2 s"; none at all is "0".
+QString readableSeconds(double seconds);
+
+} // namespace faktorlupe::vergleich
