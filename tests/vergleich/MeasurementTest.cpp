@@ -1,12 +1,14 @@
 #include "Measurement.h"
 
 #include "DefaultSeries.h"
+#include "ReadableNumbers.h"
 #include "Report.h"
 
 #include <charconv>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace faktorlupe::vergleich {
@@ -124,6 +126,30 @@ TEST(TableTest, GermanHeadingsAndTimesWithTheirUnit) {
     for (const char* time : {"525\u00A0ns", "1,5\u00A0µs", "0,625\u00A0s", "15\u00A0µs"})
         EXPECT_NE(table.find(time), std::string::npos) << time << '\n' << table;
     EXPECT_NE(table.find("2147483646"), std::string::npos) << table;
+}
+
+// The labels of the chart's axes and the times of its table, as pupils read them.
+TEST(ReadableNumbersTest, NumbersAsPeopleReadThem) {
+    const std::pair<double, const char*> rows[] = {
+        {10, "10"},
+        {1000, "1\u00A0000"},
+        {250000, "250\u00A0000"},
+        {1e6, "1\u00A0Mio."},
+        {2.5e6, "2,5\u00A0Mio."},
+        {1e9, "1\u00A0Mrd."},
+        {2147483647, "2,15\u00A0Mrd."},
+    };
+    for (const auto& [value, text] : rows)
+        EXPECT_EQ(readableNumber(value), QString::fromUtf8(text)) << value;
+}
+
+TEST(ReadableNumbersTest, TimesWithTheirUnit) {
+    const std::pair<double, const char*> rows[] = {
+        {2, "2\u00A0s"},           {0.62, "0,62\u00A0s"},    {0.05, "50\u00A0ms"},
+        {1.25e-5, "12,5\u00A0µs"}, {4.47e-7, "447\u00A0ns"}, {0, "0"},
+    };
+    for (const auto& [seconds, text] : rows)
+        EXPECT_EQ(readableSeconds(seconds), QString::fromUtf8(text)) << seconds;
 }
 
 } // namespace
