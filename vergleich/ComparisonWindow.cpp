@@ -15,8 +15,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineF>
 #include <QLineSeries>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -84,6 +86,9 @@ ComparisonWindow::ComparisonWindow(MeasurementSource& source)
     input->addWidget(m_numbersProblem, 3);
 
     m_chartView->setRenderHint(QPainter::Antialiasing);
+    // Hovering a point shows its figures.
+    m_chartView->viewport()->setMouseTracking(true);
+    m_chartView->viewport()->installEventFilter(this);
     m_chartView->setMinimumSize(400, 300);
     m_model->setHorizontalHeaderLabels(tableHeaders());
     m_table->setModel(m_model);
@@ -213,34 +218,52 @@ void ComparisonWindow::redraw() {
     QChart* old = m_chartView->chart();
     QChart* chart =
         buildChart(m_figures, m_logarithmic->isChecked() ? Scale::Logarithmic : Scale::Linear);
-    for (QAbstractSeries* series : chart->series()) {
-        const QVariant scan = series->property("scan");
-        if (auto* line = qobject_cast<QLineSeries*>(series); line && scan.isValid())
-            connect(line, &QLineSeries::hovered, this,
-                    [this, scan = scan.toInt()](const QPointF& point, bool hovering) {
-                        showPointTooltip(scan, point, hovering);
-                    });
-    }
     m_chartView->setChart(chart);
     delete old;
 }
 
-void ComparisonWindow::showPointTooltip(int scan, const QPointF& point, bool hovering) {
-    if (!hovering || m_figures.empty()) {
+bool ComparisonWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_chartView->viewport() && event->type() == QEvent::MouseMove)
+        showPointTooltip(static_cast<QMouseEvent*>(event)->position().toPoint());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The measured point nearest to the mouse, if one lies within a few pixels, with its figures.
+void ComparisonWindow::showPointTooltip(QPoint mouse) {
+    constexpr double kReach = 10;
+    QChart* chart = m_chartView->chart();
+    const Scale scale = m_logarithmic->isChecked() ? Scale::Logarithmic : Scale::Linear;
+    double nearestDistance = kReach;
+    const NumberFigures* nearest = nullptr;
+    std::size_t scan = 0;
+    for (QAbstractSeries* series : chart->series()) {
+        const QVariant seriesScan = series->property("scan");
+        if (!seriesScan.isValid())
+            continue;
+        const auto index = static_cast<std::size_t>(seriesScan.toInt());
+        for (const NumberFigures& row : m_figures) {
+            if (row.scans[index].seconds <= 0)
+                continue;
+            const QPointF value(chartPosition(row.zahl, scale),
+                                chartPosition(row.scans[index].seconds, scale));
+            const QPointF drawn =
+                m_chartView->mapFromScene(chart->mapToScene(chart->mapToPosition(value, series)));
+            const double distance = QLineF(drawn, mouse).length();
+            if (distance < nearestDistance) {
+                nearestDistance = distance;
+                nearest = &row;
+                scan = index;
+            }
+        }
+    }
+    if (nearest == nullptr) {
         QToolTip::hideText();
         return;
     }
-    const Scale scale = m_logarithmic->isChecked() ? Scale::Logarithmic : Scale::Linear;
-    const auto nearest = std::min_element(
-        m_figures.begin(), m_figures.end(), [&](const NumberFigures& a, const NumberFigures& b) {
-            return std::abs(chartPosition(a.zahl, scale) - point.x()) <
-                   std::abs(chartPosition(b.zahl, scale) - point.x());
-        });
-    const ScanFigures& figures = nearest->scans[static_cast<std::size_t>(scan)];
+    const ScanFigures& figures = nearest->scans[scan];
     QToolTip::showText(QCursor::pos(),
                        QStringLiteral("Zahl: %1\nAlgorithmus: %2\nSekunden: %3\nKandidaten: %4")
-                           .arg(readableNumber(nearest->zahl),
-                                QString::fromUtf8(kScanNames[static_cast<std::size_t>(scan)]),
+                           .arg(readableNumber(nearest->zahl), QString::fromUtf8(kScanNames[scan]),
                                 readableSeconds(figures.seconds),
                                 readableNumber(static_cast<double>(figures.candidates))),
                        m_chartView);

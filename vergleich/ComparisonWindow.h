@@ -32,6 +32,9 @@ public:
     // Measures the numbers after those already measured or waiting.
     void measure(const std::vector<std::int32_t>& numbers);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void measureTypedNumbers();
     void startNext();
@@ -39,7 +42,7 @@ private:
     void finished(bool stopped);
     void scheduleRedraw();
     void redraw();
-    void showPointTooltip(int scan, const QPointF& point, bool hovering);
+    void showPointTooltip(QPoint mouse);
     void save();
     void copySelection();
 
