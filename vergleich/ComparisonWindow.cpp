@@ -208,6 +208,10 @@ void ComparisonWindow::finished(bool stopped) {
     startNext();
 }
 
+Scale ComparisonWindow::scale() const {
+    return m_logarithmic->isChecked() ? Scale::Logarithmic : Scale::Linear;
+}
+
 void ComparisonWindow::scheduleRedraw() {
     if (!m_redrawTimer->isActive())
         m_redrawTimer->start();
@@ -216,8 +220,7 @@ void ComparisonWindow::scheduleRedraw() {
 void ComparisonWindow::redraw() {
     m_redrawTimer->stop();
     QChart* old = m_chartView->chart();
-    QChart* chart =
-        buildChart(m_figures, m_logarithmic->isChecked() ? Scale::Logarithmic : Scale::Linear);
+    QChart* chart = buildChart(m_figures, scale());
     m_chartView->setChart(chart);
     delete old;
 }
@@ -232,7 +235,7 @@ bool ComparisonWindow::eventFilter(QObject* watched, QEvent* event) {
 void ComparisonWindow::showPointTooltip(QPoint mouse) {
     constexpr double kReach = 10;
     QChart* chart = m_chartView->chart();
-    const Scale scale = m_logarithmic->isChecked() ? Scale::Logarithmic : Scale::Linear;
+    const Scale scale = this->scale();
     double nearestDistance = kReach;
     const NumberFigures* nearest = nullptr;
     std::size_t scan = 0;
@@ -291,8 +294,7 @@ void ComparisonWindow::save() {
         if (!file.flush())
             problem = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(path);
     } else {
-        problem = writeChart(path, m_figures,
-                             m_logarithmic->isChecked() ? Scale::Logarithmic : Scale::Linear);
+        problem = writeChart(path, m_figures, scale());
     }
     if (!problem.isEmpty())
         QMessageBox::warning(this, windowTitle(), problem);

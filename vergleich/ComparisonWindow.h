@@ -40,6 +40,7 @@ private:
     void startNext();
     void received(const NumberFigures& figures);
     void finished(bool stopped);
+    Scale scale() const;
     void scheduleRedraw();
     void redraw();
     void showPointTooltip(QPoint mouse);

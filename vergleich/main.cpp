@@ -47,7 +47,7 @@ int runWindow(int argc, char* argv[], const std::vector<std::int32_t>& numbers) 
                     kBadArguments);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Faktorlupe"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("de.faktorlupe.Faktorlupe"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(FAKTORLUPE_APP_ID));
     ThreadedMeasurement source;
     ComparisonWindow window(source);
     window.show();
