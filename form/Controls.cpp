@@ -1,6 +1,6 @@
-#include "Controls.h"
+#include "form/Controls.h"
 
-#include "UndoLimit.h"
+#include "form/UndoLimit.h"
 
 #include <QColor>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LayoutTable.h"
+#include "form/LayoutTable.h"
 
 #include <QPoint>
 #include <array>

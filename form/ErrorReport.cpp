@@ -1,4 +1,4 @@
-#include "ErrorReport.h"
+#include "form/ErrorReport.h"
 
 #include "runtime/RuntimeError.h"
 

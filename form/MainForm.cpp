@@ -1,7 +1,7 @@
-#include "MainForm.h"
+#include "form/MainForm.h"
 
-#include "ErrorReport.h"
-#include "FiguresText.h"
+#include "form/ErrorReport.h"
+#include "form/FiguresText.h"
 #include "runtime/RuntimeError.h"
 #include "scans/Scans.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Controls.h"
-#include "WidgetFormView.h"
+#include "form/Controls.h"
+#include "form/WidgetFormView.h"
 #include "scans/ScanFigures.h"
 #include "scans/ScanState.h"
 #include "scans/Stopwatch.h"

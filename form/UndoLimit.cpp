@@ -1,4 +1,4 @@
-#include "UndoLimit.h"
+#include "form/UndoLimit.h"
 
 #include <QLineEdit>
 #include <QMetaObject>

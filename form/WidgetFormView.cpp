@@ -1,6 +1,6 @@
-#include "WidgetFormView.h"
+#include "form/WidgetFormView.h"
 
-#include "Controls.h"
+#include "form/Controls.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "Clock.h"
+#include "runtime/Clock.h"
 
 #include <chrono>
 #include <ctime>

@@ -1,4 +1,4 @@
-#include "DecimalSeparator.h"
+#include "runtime/DecimalSeparator.h"
 
 #include <langinfo.h>
 #include <locale.h>

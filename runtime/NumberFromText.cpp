@@ -1,4 +1,4 @@
-#include "NumberFromText.h"
+#include "runtime/NumberFromText.h"
 
 #include <charconv>
 #include <cstddef>

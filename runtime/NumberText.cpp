@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "runtime/NumberText.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "RoundToInt32.h"
+#include "runtime/RoundToInt32.h"
 
-#include "RuntimeError.h"
+#include "runtime/RuntimeError.h"
 
 #include <cmath>
 

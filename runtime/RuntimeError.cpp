@@ -1,4 +1,4 @@
-#include "RuntimeError.h"
+#include "runtime/RuntimeError.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
-#include "SquareRoot.h"
+#include "runtime/SquareRoot.h"
 
-#include "RuntimeError.h"
+#include "runtime/RuntimeError.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DivisorBlock.h"
-#include "DivisorTest.h"
-#include "ScanState.h"
+#include "scans/DivisorBlock.h"
+#include "scans/DivisorTest.h"
+#include "scans/ScanState.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 // Compiled with -fno-trapping-math, which lets the compiler evaluate floor for several
 // candidates at once. The divisor test itself is the scans' own, unchanged.
-#include "DivisorBlock.h"
+#include "scans/DivisorBlock.h"
 
-#include "DivisorTest.h"
+#include "scans/DivisorTest.h"
 
 #include <atomic>
 

@@ -1,6 +1,6 @@
-#include "Scans.h"
+#include "scans/Scans.h"
 
-#include "CandidateLoop.h"
+#include "scans/CandidateLoop.h"
 #include "runtime/NumberFromText.h"
 #include "runtime/NumberText.h"
 #include "runtime/RoundToInt32.h"

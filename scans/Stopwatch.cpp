@@ -1,4 +1,4 @@
-#include "Stopwatch.h"
+#include "scans/Stopwatch.h"
 
 #include "runtime/Clock.h"
 #include "runtime/DecimalSeparator.h"

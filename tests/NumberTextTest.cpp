@@ -1,6 +1,8 @@
 #include "runtime/NumberText.h"
 
 #include "LocaleScope.h"
+#include "runtime/DurationText.h"
+#include "runtime/SignificantDigits.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -110,6 +112,43 @@ TEST_P(TextOfDoubleTest, FifteenSignificantDigitsWithTheGivenSeparator) {
 
 INSTANTIATE_TEST_SUITE_P(Conversions, TextOfDoubleTest,
                          ::testing::Combine(::testing::ValuesIn(kDoubleTexts),
+                                            ::testing::ValuesIn(kSeparators)));
+
+// Figures for people: rounded once, then written without exponent, trailing zeros or a unit that
+// the rounding has outgrown.
+struct ReadableAsText {
+    double value;
+    const char* significant; // to three significant digits
+    const char* withUnit;    // the same value as seconds
+};
+
+const ReadableAsText kReadableTexts[] = {
+    {0, "0", "0"},
+    {0.000219, "0.000219", "219\u00A0µs"},
+    {2.5, "2.5", "2.5\u00A0s"},
+    {447.2, "447", "447\u00A0s"},
+    {12345, "12300", "12300\u00A0s"},
+    {5.58e-6, "0.00000558", "5.58\u00A0µs"},
+    {4.47e-7, "0.000000447", "447\u00A0ns"},
+    {0.05, "0.05", "50\u00A0ms"},
+    {9.9996e-4, "0.001", "1\u00A0ms"},
+    {0.099996, "0.1", "0.1\u00A0s"},
+    {9.99996e-7, "0.000001", "1\u00A0µs"},
+    {-0.0625, "-0.0625", "-62.5\u00A0ms"},
+};
+
+class ReadableTextTest : public ::testing::TestWithParam<std::tuple<ReadableAsText, const char*>> {
+};
+
+TEST_P(ReadableTextTest, RoundedFirstThenWritten) {
+    const auto& [row, separator] = GetParam();
+    EXPECT_EQ(significantDigitsText(row.value, 3, separator),
+              withSeparator(row.significant, separator));
+    EXPECT_EQ(secondsWithUnit(row.value, separator), withSeparator(row.withUnit, separator));
+}
+
+INSTANTIATE_TEST_SUITE_P(Conversions, ReadableTextTest,
+                         ::testing::Combine(::testing::ValuesIn(kReadableTexts),
                                             ::testing::ValuesIn(kSeparators)));
 
 TEST(TextOfDoubleTest, IgnoresTheProcessLocale) {

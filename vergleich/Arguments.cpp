@@ -1,4 +1,4 @@
-#include "Arguments.h"
+#include "vergleich/Arguments.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "Chart.h"
+#include "vergleich/Chart.h"
 
-#include "ReadableNumbers.h"
+#include "vergleich/ReadableNumbers.h"
 
 #include <QApplication>
 #include <QCategoryAxis>

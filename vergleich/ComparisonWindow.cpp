@@ -1,8 +1,8 @@
-#include "ComparisonWindow.h"
+#include "vergleich/ComparisonWindow.h"
 
-#include "Arguments.h"
-#include "ReadableNumbers.h"
-#include "Report.h"
+#include "vergleich/Arguments.h"
+#include "vergleich/ReadableNumbers.h"
+#include "vergleich/Report.h"
 
 #include <QApplication>
 #include <QChart>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Chart.h"
-#include "MeasurementSource.h"
-#include "NumberFigures.h"
+#include "vergleich/Chart.h"
+#include "vergleich/MeasurementSource.h"
+#include "vergleich/NumberFigures.h"
 
 #include <QMainWindow>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "DefaultSeries.h"
+#include "vergleich/DefaultSeries.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "Measurement.h"
+#include "vergleich/Measurement.h"
 
 #include "scans/MemoryFormView.h"
 #include "scans/Scans.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NumberFigures.h"
+#include "vergleich/NumberFigures.h"
 
 #include <cstdint>
 #include <functional>

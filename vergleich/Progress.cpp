@@ -1,6 +1,6 @@
-#include "Progress.h"
+#include "vergleich/Progress.h"
 
-#include "NumberFigures.h"
+#include "vergleich/NumberFigures.h"
 
 #include <string>
 #include <unistd.h>

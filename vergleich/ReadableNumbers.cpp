@@ -1,18 +1,14 @@
-#include "ReadableNumbers.h"
+#include "vergleich/ReadableNumbers.h"
+
+#include "runtime/DurationText.h"
+#include "runtime/SignificantDigits.h"
 
 #include <cmath>
 
 namespace faktorlupe::vergleich {
 namespace {
 
-// Up to the given significant digits, with a decimal comma and without trailing zeros:
-// 2.50 gives "2,5", 447.0 gives "447".
-QString significant(double value, int digits) {
-    QString text = QString::number(value, 'g', digits);
-    if (text.contains(QLatin1Char('e')))
-        text = QString::number(value, 'f', 0);
-    return text.replace(QLatin1Char('.'), QLatin1Char(','));
-}
+const std::string_view kDecimalComma = ",";
 
 // "1 000 000" with a no-break space between groups of three digits.
 QString grouped(long long value) {
@@ -23,33 +19,29 @@ QString grouped(long long value) {
     return digits;
 }
 
+// In words from a million on, to three significant digits, or five from a hundred on so that
+// the numbers near 2^31 stay apart. Rounded before the word is chosen: 999999900 is "1 Mrd.",
+// not "1000 Mio.".
+QString inWords(double value, double unit, const char* word) {
+    const double inUnits = value / unit;
+    const int digits = std::abs(inUnits) >= 100 ? 5 : 3;
+    return QString::fromStdString(significantDigitsText(inUnits, digits, kDecimalComma)) +
+           QChar(0x00A0) + QString::fromUtf8(word);
+}
+
 } // namespace
 
 QString readableNumber(double value) {
-    const double magnitude = std::abs(value);
+    const double magnitude = std::abs(roundToSignificantDigits(value, 3));
     if (magnitude >= 1e9)
-        return significant(value / 1e9, value / 1e9 >= 100 ? 5 : 3) + QStringLiteral("\u00A0Mrd.");
+        return inWords(value, 1e9, "Mrd.");
     if (magnitude >= 1e6)
-        return significant(value / 1e6, value / 1e6 >= 100 ? 5 : 3) + QStringLiteral("\u00A0Mio.");
+        return inWords(value, 1e6, "Mio.");
     return grouped(std::llround(value));
 }
 
 QString readableSeconds(double seconds) {
-    if (seconds == 0)
-        return QStringLiteral("0");
-    struct Unit {
-        double from;
-        double size;
-        const char* name;
-    };
-    // 0,62 s rather than 620 ms: seconds from a tenth on, as a stopwatch shows them.
-    static const Unit kUnits[] = {
-        {0.1, 1, "s"}, {1e-3, 1e-3, "ms"}, {1e-6, 1e-6, "µs"}, {0, 1e-9, "ns"}};
-    for (const Unit& unit : kUnits)
-        if (seconds >= unit.from || unit.from == 0)
-            return significant(seconds / unit.size, 3) + QChar(0x00A0) +
-                   QString::fromUtf8(unit.name);
-    return {};
+    return QString::fromStdString(secondsWithUnit(seconds, kDecimalComma));
 }
 
 } // namespace faktorlupe::vergleich

@@ -1,6 +1,6 @@
-#include "Report.h"
+#include "vergleich/Report.h"
 
-#include "ReadableNumbers.h"
+#include "vergleich/ReadableNumbers.h"
 
 #include <charconv>
 

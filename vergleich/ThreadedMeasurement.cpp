@@ -1,6 +1,6 @@
-#include "ThreadedMeasurement.h"
+#include "vergleich/ThreadedMeasurement.h"
 
-#include "Measurement.h"
+#include "vergleich/Measurement.h"
 
 #include <QMetaObject>
 #include <exception>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MeasurementSource.h"
+#include "vergleich/MeasurementSource.h"
 
 #include <QObject>
 #include <atomic>

@@ -1,14 +1,14 @@
 // faktorlupe-vergleich: measures how the cost of the three scans grows with the number, as a
 // table, a CSV file and a chart, or live in a window (--fenster). Without --fenster it runs
 // without a display.
-#include "Arguments.h"
-#include "Chart.h"
-#include "ComparisonWindow.h"
-#include "DefaultSeries.h"
-#include "Measurement.h"
-#include "Progress.h"
-#include "Report.h"
-#include "ThreadedMeasurement.h"
+#include "vergleich/Arguments.h"
+#include "vergleich/Chart.h"
+#include "vergleich/ComparisonWindow.h"
+#include "vergleich/DefaultSeries.h"
+#include "vergleich/Measurement.h"
+#include "vergleich/Progress.h"
+#include "vergleich/Report.h"
+#include "vergleich/ThreadedMeasurement.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "form/ErrorReport.h"
 #include "form/MainForm.h"
 #include "runtime/RuntimeError.h"
-#include "tests/RecordingFormView.h"
+#include "RecordingFormView.h"
 
 #include <QApplication>
 #include <QClipboard>

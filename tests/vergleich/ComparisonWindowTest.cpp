@@ -1,4 +1,4 @@
-#include "ComparisonWindow.h"
+#include "vergleich/ComparisonWindow.h"
 
 #include <QApplication>
 #include <QChart>

@@ -1,8 +1,8 @@
-#include "Measurement.h"
+#include "vergleich/Measurement.h"
 
-#include "DefaultSeries.h"
-#include "ReadableNumbers.h"
-#include "Report.h"
+#include "vergleich/DefaultSeries.h"
+#include "vergleich/ReadableNumbers.h"
+#include "vergleich/Report.h"
 
 #include <charconv>
 #include <gtest/gtest.h>
@@ -138,6 +138,8 @@ TEST(ReadableNumbersTest, NumbersAsPeopleReadThem) {
         {2.5e6, "2,5\u00A0Mio."},
         {1e9, "1\u00A0Mrd."},
         {2147483647, "2,15\u00A0Mrd."},
+        {999999900, "1\u00A0Mrd."},
+        {999999.6, "1\u00A0Mio."},
     };
     for (const auto& [value, text] : rows)
         EXPECT_EQ(readableNumber(value), QString::fromUtf8(text)) << value;
@@ -147,6 +149,7 @@ TEST(ReadableNumbersTest, TimesWithTheirUnit) {
     const std::pair<double, const char*> rows[] = {
         {2, "2\u00A0s"},           {0.62, "0,62\u00A0s"},    {0.05, "50\u00A0ms"},
         {1.25e-5, "12,5\u00A0µs"}, {4.47e-7, "447\u00A0ns"}, {0, "0"},
+        {9.9996e-4, "1\u00A0ms"},
     };
     for (const auto& [seconds, text] : rows)
         EXPECT_EQ(readableSeconds(seconds), QString::fromUtf8(text)) << seconds;

@@ -1,0 +1,18 @@
+# The tree is built in layers: app -> form -> scans -> runtime, and vergleich -> scans. A library
+# may include its own headers and those of the libraries it links, and nothing else, so that an
+# include that climbs a layer fails to compile. Each library exports its own folder alone,
+# through a link in the build tree, instead of the project root: "scans/Scans.h" is found by
+# whoever links scans, "form/LayoutTable.h" by no file in scans/.
+#
+#   faktorlupe_export_folder(scans scans)
+#   faktorlupe_export_folder(vergleich_measurement vergleich/measurement)
+#
+# Every project header is included by its folder, also within its own library:
+# #include "scans/Stopwatch.h", never #include "Stopwatch.h".
+function(faktorlupe_export_folder target folder)
+    set(root ${PROJECT_BINARY_DIR}/exported/${target})
+    get_filename_component(parent ${root}/${folder} DIRECTORY)
+    file(MAKE_DIRECTORY ${parent})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+    target_include_directories(${target} PUBLIC ${root})
+endfunction()
