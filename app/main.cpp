@@ -1,4 +1,5 @@
 // Faktorlupe: finds the divisors of a number in three ways and times each of them.
+#include "desktop/DesktopApplication.h"
 #include "form/MainForm.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
+    faktorlupe::prepareDesktopApplication(application);
     // Qt has taken its own options out of the arguments; the program takes no others.
     if (argc > 1) {
         std::fprintf(stderr, "faktorlupe: Unbekanntes Argument »%s«; --help zeigt die Optionen.\n",

@@ -1,6 +1,7 @@
 // faktorlupe-vergleich: measures how the cost of the three scans grows with the number, as a
 // table, a CSV file and a chart, or live in a window (--fenster). Without --fenster it runs
 // without a display.
+#include "desktop/DesktopApplication.h"
 #include "vergleich/Arguments.h"
 #include "vergleich/Chart.h"
 #include "vergleich/ComparisonWindow.h"
@@ -46,6 +47,7 @@ int runWindow(int argc, char* argv[], const std::vector<std::int32_t>& numbers) 
                                    "wurde keine gefunden."),
                     kBadArguments);
     QApplication application(argc, argv);
+    prepareDesktopApplication(application);
     QApplication::setApplicationName(QStringLiteral("Faktorlupe"));
     QGuiApplication::setDesktopFileName(QStringLiteral(FAKTORLUPE_APP_ID));
     ThreadedMeasurement source;

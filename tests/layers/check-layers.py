@@ -21,6 +21,7 @@ EXPERIMENTS = [
     ("scans/Scans.cpp", "form/LayoutTable.h", "runtime/NumberText.h"),
     ("scans/Stopwatch.cpp", "QString", "scans/Box.h"),
     ("form/MainForm.cpp", "vergleich/Measurement.h", "scans/Scans.h"),
+    ("desktop/DesktopApplication.cpp", "form/MainForm.h", "desktop/DesktopApplication.h"),
 ]
 
 

@@ -1,0 +1,9 @@
+#include "desktop/DesktopApplication.h"
+
+#include <QApplication>
+
+namespace faktorlupe {
+
+void prepareDesktopApplication(QApplication&) {}
+
+} // namespace faktorlupe
