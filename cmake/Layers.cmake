@@ -12,6 +12,11 @@
 function(faktorlupe_export_folder target folder)
     set(root ${PROJECT_BINARY_DIR}/exported/${target})
     get_filename_component(parent ${root}/${folder} DIRECTORY)
+    # A build tree from before a folder was split may hold a link to the whole parent folder,
+    # through which the new link would land in the sources: the old link goes first.
+    if(IS_SYMLINK ${parent})
+        file(REMOVE ${parent})
+    endif()
     file(MAKE_DIRECTORY ${parent})
     file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
     target_include_directories(${target} PUBLIC ${root})

@@ -2,14 +2,14 @@
 // table, a CSV file and a chart, or live in a window (--fenster). Without --fenster it runs
 // without a display.
 #include "desktop/DesktopApplication.h"
-#include "vergleich/Arguments.h"
-#include "vergleich/Chart.h"
-#include "vergleich/ComparisonWindow.h"
-#include "vergleich/DefaultSeries.h"
-#include "vergleich/Measurement.h"
-#include "vergleich/Progress.h"
-#include "vergleich/Report.h"
-#include "vergleich/ThreadedMeasurement.h"
+#include "vergleich/commandline/Arguments.h"
+#include "vergleich/commandline/Progress.h"
+#include "vergleich/measurement/DefaultSeries.h"
+#include "vergleich/measurement/Measurement.h"
+#include "vergleich/output/Chart.h"
+#include "vergleich/output/Report.h"
+#include "vergleich/window/ComparisonWindow.h"
+#include "vergleich/worker/ThreadedMeasurement.h"
 
 #include <QApplication>
 #include <cstdio>

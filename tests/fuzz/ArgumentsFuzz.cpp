@@ -2,7 +2,7 @@
 // every NUL into arguments. The parser must never trip a sanitizer, and every number it accepts
 // must stand in one argument that is nothing but the decimal digits of a number from 2 to
 // 2147483647, so that "12\n" or "12abc" can never pass as 12.
-#include "vergleich/Arguments.h"
+#include "vergleich/commandline/Arguments.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -20,7 +20,7 @@ EXPERIMENTS = [
     ("runtime/Clock.cpp", "scans/ScanState.h", "runtime/RuntimeError.h"),
     ("scans/Scans.cpp", "form/LayoutTable.h", "runtime/NumberText.h"),
     ("scans/Stopwatch.cpp", "QString", "scans/Box.h"),
-    ("form/MainForm.cpp", "vergleich/Measurement.h", "scans/Scans.h"),
+    ("form/MainForm.cpp", "vergleich/measurement/Measurement.h", "scans/Scans.h"),
     ("desktop/DesktopApplication.cpp", "form/MainForm.h", "desktop/DesktopApplication.h"),
 ]
 

@@ -1,4 +1,4 @@
-#include "vergleich/ComparisonWindow.h"
+#include "vergleich/window/ComparisonWindow.h"
 
 #include <QApplication>
 #include <QChart>

@@ -1,8 +1,8 @@
-#include "vergleich/Measurement.h"
+#include "vergleich/measurement/Measurement.h"
 
-#include "vergleich/DefaultSeries.h"
-#include "vergleich/ReadableNumbers.h"
-#include "vergleich/Report.h"
+#include "vergleich/measurement/DefaultSeries.h"
+#include "vergleich/output/ReadableNumbers.h"
+#include "vergleich/output/Report.h"
 
 #include <charconv>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "vergleich/ComparisonWindow.h"
+#include "vergleich/window/ComparisonWindow.h"
 
-#include "vergleich/Arguments.h"
-#include "vergleich/ReadableNumbers.h"
-#include "vergleich/Report.h"
+#include "vergleich/commandline/Arguments.h"
+#include "vergleich/output/ReadableNumbers.h"
+#include "vergleich/output/Report.h"
 
 #include <QApplication>
 #include <QChart>

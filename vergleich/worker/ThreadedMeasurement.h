@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vergleich/MeasurementSource.h"
+#include "vergleich/worker/MeasurementSource.h"
 
 #include <QObject>
 #include <atomic>

@@ -1,4 +1,4 @@
-#include "vergleich/Arguments.h"
+#include "vergleich/commandline/Arguments.h"
 
 #include <QCommandLineParser>
 #include <QDir>

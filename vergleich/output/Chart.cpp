@@ -1,6 +1,6 @@
-#include "vergleich/Chart.h"
+#include "vergleich/output/Chart.h"
 
-#include "vergleich/ReadableNumbers.h"
+#include "vergleich/output/ReadableNumbers.h"
 
 #include <QApplication>
 #include <QCategoryAxis>

@@ -1,4 +1,4 @@
-#include "vergleich/Measurement.h"
+#include "vergleich/measurement/Measurement.h"
 
 #include "scans/MemoryFormView.h"
 #include "scans/Scans.h"

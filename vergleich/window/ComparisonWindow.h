@@ -1,8 +1,8 @@
 #pragma once
 
-#include "vergleich/Chart.h"
-#include "vergleich/MeasurementSource.h"
-#include "vergleich/NumberFigures.h"
+#include "vergleich/measurement/NumberFigures.h"
+#include "vergleich/output/Chart.h"
+#include "vergleich/worker/MeasurementSource.h"
 
 #include <QMainWindow>
 #include <cstdint>

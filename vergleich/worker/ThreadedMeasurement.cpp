@@ -1,6 +1,6 @@
-#include "vergleich/ThreadedMeasurement.h"
+#include "vergleich/worker/ThreadedMeasurement.h"
 
-#include "vergleich/Measurement.h"
+#include "vergleich/measurement/Measurement.h"
 
 #include <QMetaObject>
 #include <exception>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vergleich/NumberFigures.h"
+#include "vergleich/measurement/NumberFigures.h"
 
 #include <ostream>
 #include <string>

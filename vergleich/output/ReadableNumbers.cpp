@@ -1,4 +1,4 @@
-#include "vergleich/ReadableNumbers.h"
+#include "vergleich/output/ReadableNumbers.h"
 
 #include "runtime/DurationText.h"
 #include "runtime/SignificantDigits.h"

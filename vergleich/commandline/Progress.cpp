@@ -1,6 +1,6 @@
-#include "vergleich/Progress.h"
+#include "vergleich/commandline/Progress.h"
 
-#include "vergleich/NumberFigures.h"
+#include "vergleich/measurement/NumberFigures.h"
 
 #include <string>
 #include <unistd.h>

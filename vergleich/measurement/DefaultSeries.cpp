@@ -1,4 +1,4 @@
-#include "vergleich/DefaultSeries.h"
+#include "vergleich/measurement/DefaultSeries.h"
 
 #include <cmath>
 

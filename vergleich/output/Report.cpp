@@ -1,6 +1,6 @@
-#include "vergleich/Report.h"
+#include "vergleich/output/Report.h"
 
-#include "vergleich/ReadableNumbers.h"
+#include "vergleich/output/ReadableNumbers.h"
 
 #include <charconv>
 
