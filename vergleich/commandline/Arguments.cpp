@@ -1,10 +1,10 @@
 #include "vergleich/commandline/Arguments.h"
 
+#include "vergleich/measurement/NumberRange.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <charconv>
 
 namespace faktorlupe::vergleich {
 namespace {
@@ -18,25 +18,11 @@ const QString kWindow = QStringLiteral("fenster");
 
 } // namespace
 
-QString readNumber(const QString& text, std::int32_t& number) {
-    // Anchored at both ends of the whole text: a plain "$" would also accept "12\n".
-    static const QRegularExpression wholeNumber(
-        QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]+")));
-    if (!wholeNumber.match(text).hasMatch())
-        return QStringLiteral("»%1« ist keine ganze Dezimalzahl.").arg(text);
-    const QByteArray digits = text.toLatin1();
-    std::int64_t value = 0;
-    const auto result =
-        std::from_chars(digits.constData(), digits.constData() + digits.size(), value);
-    if (digits.startsWith('-') || (result.ec == std::errc() && value < 2))
-        return QStringLiteral("%1 ist zu klein: die kleinste Zahl ist 2.").arg(text);
-    if (result.ec != std::errc() || value > 2147483647)
-        return QStringLiteral("%1 ist zu groß: die größte Zahl ist 2147483647.").arg(text);
-    number = static_cast<std::int32_t>(value);
-    return {};
-}
-
 namespace {
+
+QString readNumberText(const QString& text, std::int32_t& number) {
+    return QString::fromStdString(readNumber(text.toStdString(), number));
+}
 
 // Whether the file could be written, worked out without creating it.
 QString checkWritable(const QString& path) {
@@ -102,7 +88,7 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
             // "-5" looks like an option to the parser, but it is meant as a number.
             std::int32_t ignored = 0;
             if (!unknown.first().isEmpty() && unknown.first().front().isDigit())
-                return readNumber(QLatin1Char('-') + unknown.first(), ignored);
+                return readNumberText(QLatin1Char('-') + unknown.first(), ignored);
             return QStringLiteral("Unbekannte Option »%1«; --help zeigt die Optionen.")
                 .arg(unknown.first());
         }
@@ -116,7 +102,7 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
         return {};
     for (const QString& text : parser.positionalArguments()) {
         std::int32_t number = 0;
-        if (QString error = readNumber(text, number); !error.isEmpty())
+        if (QString error = readNumberText(text, number); !error.isEmpty())
             return error;
         arguments.numbers.push_back(number);
     }

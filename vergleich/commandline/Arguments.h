@@ -26,8 +26,4 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments);
 // The German text of --help.
 QString helpText();
 
-// Reads one number as the command line does: a whole decimal number from 2 to 2147483647.
-// Returns an empty text on success, else a German sentence saying what is wrong.
-QString readNumber(const QString& text, std::int32_t& number);
-
 } // namespace faktorlupe::vergleich

@@ -1,6 +1,6 @@
 #include "vergleich/window/ComparisonWindow.h"
 
-#include "vergleich/commandline/Arguments.h"
+#include "vergleich/measurement/NumberRange.h"
 #include "vergleich/output/ReadableNumbers.h"
 #include "vergleich/output/Report.h"
 
@@ -157,8 +157,8 @@ void ComparisonWindow::measureTypedNumbers() {
     std::vector<std::int32_t> numbers;
     for (const QString& text : m_numbers->text().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         std::int32_t number = 0;
-        if (const QString problem = readNumber(text, number); !problem.isEmpty()) {
-            m_numbersProblem->setText(problem);
+        if (const std::string problem = readNumber(text.toStdString(), number); !problem.empty()) {
+            m_numbersProblem->setText(QString::fromStdString(problem));
             return;
         }
         numbers.push_back(number);
