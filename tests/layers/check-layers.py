@@ -22,6 +22,20 @@ EXPERIMENTS = [
     ("scans/Stopwatch.cpp", "QString", "scans/Box.h"),
     ("form/MainForm.cpp", "vergleich/measurement/Measurement.h", "scans/Scans.h"),
     ("desktop/DesktopApplication.cpp", "form/MainForm.h", "desktop/DesktopApplication.h"),
+    # faktorlupe-vergleich: the measurement core knows neither Qt nor how its figures are shown;
+    # the output knows no window; the command line and the window stand beside each other.
+    ("vergleich/measurement/Measurement.cpp", "QString", "scans/Scans.h"),
+    ("vergleich/measurement/Measurement.cpp", "vergleich/output/Chart.h",
+     "vergleich/measurement/NumberFigures.h"),
+    ("vergleich/output/Chart.cpp", "vergleich/window/ComparisonWindow.h", "QChart"),
+    ("vergleich/output/Report.cpp", "vergleich/commandline/Arguments.h",
+     "vergleich/measurement/Measurement.h"),
+    ("vergleich/commandline/CommandLineRun.cpp", "vergleich/window/ComparisonWindow.h",
+     "vergleich/output/Chart.h"),
+    ("vergleich/commandline/Arguments.cpp", "QChart", "QString"),
+    ("vergleich/worker/ThreadedMeasurement.cpp", "QWidget", "QObject"),
+    ("vergleich/window/ComparisonWindow.cpp", "vergleich/commandline/Arguments.h",
+     "vergleich/worker/ThreadedMeasurement.h"),
 ]
 
 

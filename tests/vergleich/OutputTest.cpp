@@ -1,0 +1,99 @@
+// The figures as people and programs read them: readable numbers and times, the table and the
+// CSV.
+#include "vergleich/output/ReadableNumbers.h"
+#include "vergleich/output/Report.h"
+
+#include <charconv>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace faktorlupe::vergleich {
+namespace {
+
+std::vector<std::string> split(const std::string& line, char separator) {
+    std::vector<std::string> fields;
+    std::stringstream stream(line);
+    for (std::string field; std::getline(stream, field, separator);)
+        fields.push_back(field);
+    return fields;
+}
+
+const std::vector<NumberFigures> kFigures = {
+    {12, 6, {{{11, 6, 5.25e-7}, {5, 6, 1.5e-6}, {2, 6, 1e-6}}}},
+    {2147483647, 2, {{{2147483646, 2, 0.625}, {1073741822, 2, 0.3125}, {46339, 2, 1.5e-5}}}},
+};
+
+TEST(CsvTest, CarriesTheHeaderAndOneParsableRowPerNumber) {
+    std::ostringstream out;
+    writeCsv(out, kFigures);
+    std::istringstream in(out.str());
+    std::string line;
+    ASSERT_TRUE(std::getline(in, line));
+    EXPECT_EQ(line, "zahl,teiler,kandidaten_alle,sekunden_alle,kandidaten_haelfte,"
+                    "sekunden_haelfte,kandidaten_wurzel,sekunden_wurzel");
+    for (const NumberFigures& expected : kFigures) {
+        ASSERT_TRUE(std::getline(in, line));
+        const std::vector<std::string> fields = split(line, ',');
+        ASSERT_EQ(fields.size(), 8u) << line;
+        std::vector<double> values;
+        for (const std::string& field : fields) {
+            double value = 0;
+            const auto result = std::from_chars(field.data(), field.data() + field.size(), value);
+            EXPECT_EQ(result.ptr, field.data() + field.size()) << field;
+            values.push_back(value);
+        }
+        EXPECT_EQ(values[0], expected.zahl);
+        EXPECT_EQ(values[1], expected.divisors);
+        for (std::size_t scan = 0; scan < 3; ++scan) {
+            EXPECT_EQ(values[2 + 2 * scan], expected.scans[scan].candidates);
+            EXPECT_EQ(values[3 + 2 * scan], expected.scans[scan].seconds);
+        }
+    }
+    EXPECT_FALSE(std::getline(in, line));
+}
+
+TEST(TableTest, GermanHeadingsAndTimesWithTheirUnit) {
+    std::ostringstream out;
+    writeTable(out, kFigures);
+    const std::string table = out.str();
+    for (const char* heading :
+         {"Zahl", "Teiler", "Kandidaten alle", "Zeit alle", "Kandidaten Hälfte", "Zeit Hälfte",
+          "Kandidaten Wurzel", "Zeit Wurzel"})
+        EXPECT_NE(table.find(heading), std::string::npos) << heading;
+    for (const char* time : {"525\u00A0ns", "1,5\u00A0µs", "0,625\u00A0s", "15\u00A0µs"})
+        EXPECT_NE(table.find(time), std::string::npos) << time << '\n' << table;
+    EXPECT_NE(table.find("2147483646"), std::string::npos) << table;
+}
+
+// The labels of the chart's axes and the times of its table, as pupils read them.
+TEST(ReadableNumbersTest, NumbersAsPeopleReadThem) {
+    const std::pair<double, const char*> rows[] = {
+        {10, "10"},
+        {1000, "1\u00A0000"},
+        {250000, "250\u00A0000"},
+        {1e6, "1\u00A0Mio."},
+        {2.5e6, "2,5\u00A0Mio."},
+        {1e9, "1\u00A0Mrd."},
+        {2147483647, "2,15\u00A0Mrd."},
+        {999999900, "1\u00A0Mrd."},
+        {999999.6, "1\u00A0Mio."},
+    };
+    for (const auto& [value, text] : rows)
+        EXPECT_EQ(readableNumber(value), QString::fromUtf8(text)) << value;
+}
+
+TEST(ReadableNumbersTest, TimesWithTheirUnit) {
+    const std::pair<double, const char*> rows[] = {
+        {2, "2\u00A0s"},           {0.62, "0,62\u00A0s"},    {0.05, "50\u00A0ms"},
+        {1.25e-5, "12,5\u00A0µs"}, {4.47e-7, "447\u00A0ns"}, {0, "0"},
+        {9.9996e-4, "1\u00A0ms"},
+    };
+    for (const auto& [seconds, text] : rows)
+        EXPECT_EQ(readableSeconds(seconds), QString::fromUtf8(text)) << seconds;
+}
+
+} // namespace
+} // namespace faktorlupe::vergleich
