@@ -29,13 +29,13 @@ int main(int argc, char* argv[]) {
     Arguments arguments;
     if (const QString error = parseArguments(commandLine, arguments); !error.isEmpty())
         return fail(error, kBadArguments);
-    if (arguments.help) {
-        std::fputs(helpText().toUtf8().constData(), stdout);
-        return 0;
-    }
-    if (arguments.version) {
-        std::printf("faktorlupe-vergleich %s\n", FAKTORLUPE_VERSION);
-        return 0;
+    if (arguments.help || arguments.version) {
+        if (arguments.help)
+            std::fputs(helpText().toUtf8().constData(), stdout);
+        else
+            std::printf("faktorlupe-vergleich %s\n", FAKTORLUPE_VERSION);
+        const QString problem = flushStandardOutput();
+        return problem.isEmpty() ? 0 : fail(problem, kFailed);
     }
     const std::vector<std::int32_t> numbers =
         arguments.numbers.empty() ? defaultSeries() : arguments.numbers;

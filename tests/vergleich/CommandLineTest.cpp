@@ -33,6 +33,8 @@ ProgramRun runVergleich(const QStringList& arguments, const QString& folder) {
 struct BadArguments {
     const char* name;
     QStringList arguments;
+    // A link of this name in the working folder that leads nowhere.
+    const char* danglingLink = nullptr;
 };
 
 class BadArgumentsTest : public ::testing::TestWithParam<BadArguments> {};
@@ -40,11 +42,18 @@ class BadArgumentsTest : public ::testing::TestWithParam<BadArguments> {};
 TEST_P(BadArgumentsTest, RefusedWithStatusTwoAndNoFileWritten) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
+    QStringList before;
+    if (const char* link = GetParam().danglingLink) {
+        ASSERT_TRUE(QFile::link(QStringLiteral("/nicht/vorhanden/%1").arg(link),
+                                QDir(folder.path()).filePath(link)));
+        before << link;
+    }
     const ProgramRun run = runVergleich(GetParam().arguments, folder.path());
     EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
     EXPECT_TRUE(run.err.startsWith("faktorlupe-vergleich: ")) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
-    EXPECT_TRUE(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+              before);
 }
 
 const QString kChart = QStringLiteral("chart.png");
@@ -66,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{"MissingFileName", {"12", "--csv"}},
         BadArguments{"UnwritableCsv", {"12", "--csv", "/nicht/vorhanden/werte.csv"}},
         BadArguments{"UnwritableChart", {"12", "--chart", "/nicht/vorhanden/chart.png"}},
+        BadArguments{"CsvThroughALinkToNowhere", {"12", "--csv", kCsv}, "werte.csv"},
         BadArguments{"ChartExtension", {"12", "--chart", "chart.jpg", "--csv", kCsv}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -111,6 +121,71 @@ TEST(CommandLineTest, WritesWellFormedSvgChart) {
             root = xml.name().toString();
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_EQ(root, "svg");
+}
+
+// A full disk: faktorlupe-vergleich runs in a mount namespace of its own on a 64 KB tmpfs that
+// holds an old file and, beside it, a file that takes up every byte left.
+const char* const kOnAFullDisk = R"(
+disk=$1 old=$2 name=$3 after=$4
+shift 4
+mount -t tmpfs -o size=64k tmpfs "$disk" || exit 77
+cp "$old" "$disk/$name" && cat /dev/zero >"$disk/voll" 2>/dev/null
+cd "$disk" && "$@"
+status=$?
+cp "$disk/$name" "$after"
+exit $status
+)";
+
+struct FullDisk {
+    const char* name;
+    QStringList arguments;
+    const char* file; // the file that exists before and is to be written
+};
+
+class FullDiskTest : public ::testing::TestWithParam<FullDisk> {};
+
+TEST_P(FullDiskTest, OldFileStaysWholeAndTheRunFails) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QDir here(folder.path());
+    ASSERT_TRUE(here.mkdir("disk"));
+    QFile old(here.filePath("old"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    const QByteArray oldContent = QByteArray("die alte Datei\n").repeated(1000);
+    old.write(oldContent);
+    old.close();
+
+    QProcess process;
+    process.start("unshare",
+                  QStringList{"--mount", "--map-root-user", "sh", "-c", kOnAFullDisk, "sh",
+                              here.filePath("disk"), here.filePath("old"), GetParam().file,
+                              here.filePath("after"), FAKTORLUPE_VERGLEICH} +
+                      GetParam().arguments);
+    ASSERT_TRUE(process.waitForFinished(120000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    if (process.exitCode() == 77 || err.startsWith("unshare:"))
+        GTEST_SKIP() << "no tmpfs of its own can be mounted here: " << err.toStdString();
+    EXPECT_EQ(process.exitCode(), 1) << err.toStdString();
+    EXPECT_TRUE(err.contains(GetParam().file) && err.contains("kein Platz")) << err.toStdString();
+    QFile after(here.filePath("after"));
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(after.readAll() == oldContent) << "the old file was damaged";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Vergleich, FullDiskTest,
+    ::testing::Values(FullDisk{"PngChart", {"11", "--chart", "chart.png"}, "chart.png"},
+                      FullDisk{"SvgChart", {"11", "--chart", "chart.svg"}, "chart.svg"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommandLineTest, ATableThatCannotBeWrittenFails) {
+    QProcess process;
+    process.setStandardOutputFile("/dev/full");
+    process.start(FAKTORLUPE_VERGLEICH, {"11"});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(err.contains("Standardausgabe") && err.contains("kein Platz")) << err.toStdString();
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "vergleich/measurement/NumberRange.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFileInfo>
 
 namespace faktorlupe::vergleich {
@@ -24,26 +23,11 @@ QString readNumberText(const QString& text, std::int32_t& number) {
     return QString::fromStdString(readNumber(text.toStdString(), number));
 }
 
-// Whether the file could be written, worked out without creating it.
-QString checkWritable(const QString& path) {
-    const QFileInfo file(path);
-    if (file.exists())
-        return file.isFile() && file.isWritable()
-                   ? QString()
-                   : QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(path);
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.isDir() || !folder.isWritable())
-        return QStringLiteral("Die Datei %1 kann nicht angelegt werden: der Ordner %2 fehlt oder "
-                              "ist schreibgeschützt.")
-            .arg(path, QDir::toNativeSeparators(file.absolutePath()));
-    return {};
-}
-
 QString checkChartPath(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
         return QStringLiteral("Das Diagramm %1 braucht die Endung .png oder .svg.").arg(path);
-    return checkWritable(path);
+    return {};
 }
 
 } // namespace
@@ -108,8 +92,6 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
     }
     if (parser.isSet(kCsv)) {
         arguments.csvPath = parser.value(kCsv);
-        if (QString error = checkWritable(arguments.csvPath); !error.isEmpty())
-            return error;
     }
     if (parser.isSet(kChart)) {
         arguments.chartPath = parser.value(kChart);

@@ -18,9 +18,9 @@ struct Arguments {
 };
 
 // Reads the command line (the program name first). Returns an empty error when the arguments are
-// sound; otherwise a German sentence saying what is wrong. Everything is checked before anything
-// is measured or written: the numbers (decimal, 2 to 2147483647), the options, and whether the
-// output files can be written, without creating them.
+// sound; otherwise a German sentence saying what is wrong: a number that is not one from 2 to
+// 2147483647, an unknown option, a chart without .png or .svg. Whether the files can be written
+// is for the run to check, before it measures.
 QString parseArguments(const QStringList& commandLine, Arguments& arguments);
 
 // The German text of --help.

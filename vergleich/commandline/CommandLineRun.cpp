@@ -4,11 +4,11 @@
 #include "vergleich/commandline/Progress.h"
 #include "vergleich/measurement/Measurement.h"
 #include "vergleich/output/Chart.h"
+#include "vergleich/output/FileWriting.h"
 #include "vergleich/output/Report.h"
 
 #include <QApplication>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 
 namespace faktorlupe::vergleich {
@@ -24,6 +24,12 @@ void keepOnlyQtErrors(QtMsgType type, const QMessageLogContext&, const QString& 
 
 int measureAndWrite(int& argc, char* argv[], const Arguments& arguments,
                     const std::vector<std::int32_t>& numbers) {
+    // What can be checked is checked before the measurement, which may take minutes.
+    for (const QString& path : {arguments.csvPath, arguments.chartPath})
+        if (!path.isEmpty())
+            if (const QString problem = checkWritable(path); !problem.isEmpty())
+                return fail(problem, kBadArguments);
+
     // The chart is drawn off screen: no display is needed or used.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(keepOnlyQtErrors);
@@ -39,22 +45,21 @@ int measureAndWrite(int& argc, char* argv[], const Arguments& arguments,
         return fail(QString::fromUtf8(error.what()), kFailed);
     }
 
+    // Every output is tried; each one that fails is reported.
+    int status = 0;
     writeTable(std::cout, figures);
-    std::cout.flush();
-    if (!arguments.csvPath.isEmpty()) {
-        std::ofstream csv(arguments.csvPath.toStdString());
-        writeCsv(csv, figures);
-        if (!csv.flush())
-            return fail(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.")
-                            .arg(arguments.csvPath),
-                        kFailed);
-    }
+    if (const QString problem = flushStandardOutput(); !problem.isEmpty())
+        status = fail(problem, kFailed);
+    if (!arguments.csvPath.isEmpty())
+        if (const QString problem = writeCsvFile(arguments.csvPath, figures); !problem.isEmpty())
+            status = fail(problem, kFailed);
     if (!arguments.chartPath.isEmpty())
-        if (const QString error = writeChart(arguments.chartPath, figures,
-                                             arguments.linear ? Scale::Linear : Scale::Logarithmic);
-            !error.isEmpty())
-            return fail(error, kFailed);
-    return 0;
+        if (const QString problem = writeChart(
+                arguments.chartPath, chartFormatOf(arguments.chartPath).value_or(ChartFormat::Png),
+                figures, arguments.linear ? Scale::Linear : Scale::Logarithmic);
+            !problem.isEmpty())
+            status = fail(problem, kFailed);
+    return status;
 }
 
 } // namespace faktorlupe::vergleich

@@ -1,8 +1,10 @@
 #include "vergleich/output/Chart.h"
 
+#include "vergleich/output/FileWriting.h"
 #include "vergleich/output/ReadableNumbers.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
@@ -174,7 +176,16 @@ QChart* buildChart(const std::vector<NumberFigures>& figures, Scale scale) {
     return chart;
 }
 
-QString writeChart(const QString& path, const std::vector<NumberFigures>& figures, Scale scale) {
+std::optional<ChartFormat> chartFormatOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return ChartFormat::Png;
+    if (suffix == QLatin1String("svg"))
+        return ChartFormat::Svg;
+    return std::nullopt;
+}
+
+QByteArray drawChart(const std::vector<NumberFigures>& figures, Scale scale, ChartFormat format) {
     QChartView view(buildChart(figures, scale));
     view.setRenderHint(QPainter::Antialiasing);
     view.setAttribute(Qt::WA_DontShowOnScreen);
@@ -182,24 +193,25 @@ QString writeChart(const QString& path, const std::vector<NumberFigures>& figure
     view.show();
     QApplication::processEvents();
 
-    bool written = false;
-    if (QFileInfo(path).suffix().toLower() == QLatin1String("svg")) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (format == ChartFormat::Svg) {
         QSvgGenerator generator;
-        generator.setFileName(path);
+        generator.setOutputDevice(&buffer);
         generator.setSize(kChartSize);
         generator.setViewBox(QRect(QPoint(0, 0), kChartSize));
         generator.setTitle(QStringLiteral("Faktorlupe: Laufzeit der drei Algorithmen"));
-        QPainter painter;
-        written = painter.begin(&generator);
-        if (written) {
-            view.render(&painter);
-            written = painter.end();
-        }
+        QPainter painter(&generator);
+        view.render(&painter);
     } else {
-        written = view.grab().save(path, "PNG");
+        view.grab().save(&buffer, "PNG");
     }
-    return written ? QString()
-                   : QStringLiteral("Das Diagramm %1 konnte nicht geschrieben werden.").arg(path);
+    return buffer.data();
+}
+
+QString writeChart(const QString& path, ChartFormat format,
+                   const std::vector<NumberFigures>& figures, Scale scale) {
+    return writeWholeFile(path, drawChart(figures, scale, format));
 }
 
 } // namespace faktorlupe::vergleich

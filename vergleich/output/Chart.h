@@ -2,8 +2,10 @@
 
 #include "vergleich/measurement/NumberFigures.h"
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
+#include <optional>
 #include <vector>
 
 class QChart;
@@ -26,9 +28,17 @@ QChart* buildChart(const std::vector<NumberFigures>& figures, Scale scale);
 // Where a number lies on the chart's horizontal axis.
 double chartPosition(double zahl, Scale scale);
 
-// Draws the chart off screen and writes it as PNG or SVG by the file's extension. Needs a
-// QApplication. Returns an empty text on success, else a German sentence saying what went wrong.
-QString writeChart(const QString& path, const std::vector<NumberFigures>& figures,
-                   Scale scale = Scale::Logarithmic);
+enum class ChartFormat { Png, Svg };
+
+// The format a file's ending asks for: .png or .svg, in any case; none for other endings.
+std::optional<ChartFormat> chartFormatOf(const QString& path);
+
+// The chart drawn off screen, as the content of a PNG or SVG file. Needs a QApplication.
+QByteArray drawChart(const std::vector<NumberFigures>& figures, Scale scale, ChartFormat format);
+
+// Draws the chart and writes it whole (see FileWriting.h). Returns an empty text on success,
+// else a German sentence saying what went wrong.
+QString writeChart(const QString& path, ChartFormat format,
+                   const std::vector<NumberFigures>& figures, Scale scale);
 
 } // namespace faktorlupe::vergleich

@@ -1,8 +1,10 @@
 #include "vergleich/output/Report.h"
 
+#include "vergleich/output/FileWriting.h"
 #include "vergleich/output/ReadableNumbers.h"
 
 #include <charconv>
+#include <sstream>
 
 namespace faktorlupe::vergleich {
 namespace {
@@ -48,6 +50,12 @@ void writeCsv(std::ostream& out, const std::vector<NumberFigures>& figures) {
             out << ',' << scan.candidates << ',' << exactSeconds(scan.seconds);
         out << '\n';
     }
+}
+
+QString writeCsvFile(const QString& path, const std::vector<NumberFigures>& figures) {
+    std::ostringstream csv;
+    writeCsv(csv, figures);
+    return writeWholeFile(path, QByteArray::fromStdString(csv.str()));
 }
 
 } // namespace faktorlupe::vergleich

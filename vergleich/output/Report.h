@@ -2,6 +2,7 @@
 
 #include "vergleich/measurement/NumberFigures.h"
 
+#include <QString>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -16,5 +17,9 @@ void writeTable(std::ostream& out, const std::vector<NumberFigures>& figures);
 // zahl,teiler,kandidaten_alle,sekunden_alle,kandidaten_haelfte,sekunden_haelfte,
 // kandidaten_wurzel,sekunden_wurzel; seconds with "." and every digit needed to read them back.
 void writeCsv(std::ostream& out, const std::vector<NumberFigures>& figures);
+
+// Writes the CSV file whole (see FileWriting.h). Returns an empty text on success, else a German
+// sentence saying what went wrong.
+QString writeCsvFile(const QString& path, const std::vector<NumberFigures>& figures);
 
 } // namespace faktorlupe::vergleich

@@ -30,7 +30,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 
 namespace faktorlupe::vergleich {
 namespace {
@@ -287,15 +286,10 @@ void ComparisonWindow::save() {
                                            : QStringLiteral("png");
     if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))
         path += QLatin1Char('.') + suffix;
-    QString problem;
-    if (suffix == QLatin1String("csv")) {
-        std::ofstream file(path.toStdString());
-        writeCsv(file, m_figures);
-        if (!file.flush())
-            problem = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(path);
-    } else {
-        problem = writeChart(path, m_figures, scale());
-    }
+    const QString problem =
+        suffix == QLatin1String("csv")
+            ? writeCsvFile(path, m_figures)
+            : writeChart(path, chartFormatOf(path).value_or(ChartFormat::Png), m_figures, scale());
     if (!problem.isEmpty())
         QMessageBox::warning(this, windowTitle(), problem);
 }
