@@ -36,13 +36,14 @@ int measureAndWrite(int& argc, char* argv[], const Arguments& arguments,
     QApplication application(argc, argv);
 
     std::vector<NumberFigures> figures;
-    try {
-        Progress progress(numbers.size());
-        for (std::size_t i = 0; i < numbers.size(); ++i)
+    Progress progress(numbers.size());
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        try {
             figures.push_back(measureNumber(
                 numbers[i], [&](std::size_t scan) { progress.show(i, numbers[i], scan); }));
-    } catch (const std::exception& error) {
-        return fail(QString::fromUtf8(error.what()), kFailed);
+        } catch (const std::exception& error) {
+            return fail(QString::fromStdString(failureSentence(numbers[i], error)), kFailed);
+        }
     }
 
     // Every output is tried; each one that fails is reported.

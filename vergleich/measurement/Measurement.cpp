@@ -7,6 +7,7 @@
 #include <array>
 #include <chrono>
 #include <cmath>
+#include <new>
 #include <string>
 
 namespace faktorlupe::vergleich {
@@ -90,10 +91,17 @@ NumberFigures measureNumber(std::int32_t zahl, const std::function<void(std::siz
         if (i == 0)
             firstList = outcome.list;
         else if (outcome.list != firstList)
-            throw ScansDisagree("the scans of " + input + " found different divisors");
+            throw ScansDisagree("die drei Algorithmen fanden verschiedene Teiler");
     }
     figures.divisors = figures.scans[0].divisors;
     return figures;
+}
+
+std::string failureSentence(std::int32_t zahl, const std::exception& error) {
+    const std::string reason = dynamic_cast<const std::bad_alloc*>(&error) != nullptr
+                                   ? "der Arbeitsspeicher reichte nicht"
+                                   : error.what();
+    return "Die Messung von " + std::to_string(zahl) + " ist gescheitert: " + reason + ".";
 }
 
 } // namespace faktorlupe::vergleich

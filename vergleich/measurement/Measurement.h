@@ -3,8 +3,10 @@
 #include "vergleich/measurement/NumberFigures.h"
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <stdexcept>
+#include <string>
 
 namespace faktorlupe::vergleich {
 
@@ -30,5 +32,9 @@ class ScansDisagree final : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// One German sentence for a measurement of zahl that ended in an error other than a stop: the
+// scans disagreeing, the memory running out, an error of the scans themselves.
+std::string failureSentence(std::int32_t zahl, const std::exception& error);
 
 } // namespace faktorlupe::vergleich

@@ -55,12 +55,12 @@ QStandardItem* cell(const QString& text) {
 
 } // namespace
 
-ComparisonWindow::ComparisonWindow(MeasurementSource& source)
-    : m_source(source), m_numbers(new QLineEdit), m_measureButton(new QPushButton),
+ComparisonWindow::ComparisonWindow(std::unique_ptr<MeasurementSource> source)
+    : m_source(std::move(source)), m_numbers(new QLineEdit), m_measureButton(new QPushButton),
       m_numbersProblem(new QLabel), m_chartView(new QChartView), m_table(new QTableView),
       m_model(new QStandardItemModel(0, 2 + 2 * static_cast<int>(kScanCount), this)),
-      m_progress(new QProgressBar), m_cancel(new QPushButton), m_logarithmic(new QCheckBox),
-      m_saveButton(new QPushButton), m_redrawTimer(new QTimer(this)) {
+      m_progress(new QProgressBar), m_measurementProblem(new QLabel), m_cancel(new QPushButton),
+      m_logarithmic(new QCheckBox), m_saveButton(new QPushButton), m_redrawTimer(new QTimer(this)) {
     setWindowTitle(QStringLiteral("Faktorlupe – Laufzeitvergleich"));
     resize(1200, 760);
 
@@ -109,6 +109,9 @@ ComparisonWindow::ComparisonWindow(MeasurementSource& source)
     m_progress->setRange(0, 1);
     m_progress->setValue(0);
     m_progress->setAccessibleName(QStringLiteral("Fortschritt"));
+    m_measurementProblem->setObjectName(QStringLiteral("measurementProblem"));
+    m_measurementProblem->setStyleSheet(QStringLiteral("color: #b00020"));
+    m_measurementProblem->setWordWrap(true);
     m_cancel->setText(QStringLiteral("&Abbrechen"));
     m_cancel->setEnabled(false);
     m_logarithmic->setText(QStringLiteral("&Logarithmische Achsen"));
@@ -119,6 +122,7 @@ ComparisonWindow::ComparisonWindow(MeasurementSource& source)
     m_saveButton->setText(QStringLiteral("&Speichern …"));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_progress, 1);
+    bottom->addWidget(m_measurementProblem, 2);
     bottom->addWidget(m_cancel);
     bottom->addWidget(m_logarithmic);
     bottom->addWidget(m_saveButton);
@@ -137,11 +141,17 @@ ComparisonWindow::ComparisonWindow(MeasurementSource& source)
     connect(m_numbers, &QLineEdit::returnPressed, this, &ComparisonWindow::measureTypedNumbers);
     connect(m_cancel, &QPushButton::clicked, this, [this] {
         m_waiting.clear();
-        m_source.stop();
+        m_source->stop();
     });
     connect(m_logarithmic, &QCheckBox::toggled, this, &ComparisonWindow::redraw);
     connect(m_saveButton, &QPushButton::clicked, this, &ComparisonWindow::save);
     redraw();
+}
+
+// The source goes first, before the widgets and figures its callbacks reach: it stops its
+// worker and waits for it, and hands nothing over after that.
+ComparisonWindow::~ComparisonWindow() {
+    m_source.reset();
 }
 
 void ComparisonWindow::measure(const std::vector<std::int32_t>& numbers) {
@@ -178,9 +188,10 @@ void ComparisonWindow::startNext() {
     numbers.swap(m_waiting);
     m_measuring = true;
     m_cancel->setEnabled(true);
-    m_source.start(
+    m_measurementProblem->clear();
+    m_source->start(
         std::move(numbers), [this](const NumberFigures& figures) { received(figures); },
-        [this](bool stopped) { finished(stopped); });
+        [this](const MeasurementEnd& end) { finished(end); });
 }
 
 void ComparisonWindow::received(const NumberFigures& figures) {
@@ -194,10 +205,15 @@ void ComparisonWindow::received(const NumberFigures& figures) {
     scheduleRedraw();
 }
 
-void ComparisonWindow::finished(bool stopped) {
+void ComparisonWindow::finished(const MeasurementEnd& end) {
     m_measuring = false;
     m_cancel->setEnabled(false);
-    if (stopped) {
+    if (!end.failure.isEmpty()) {
+        // The figures measured so far stay; what was to follow is not measured.
+        m_measurementProblem->setText(end.failure);
+        m_waiting.clear();
+    }
+    if (end.stopped || !end.failure.isEmpty()) {
         // What was not measured no longer counts towards the bar.
         m_total = static_cast<int>(m_figures.size()) + static_cast<int>(m_waiting.size());
         m_progress->setRange(0, std::max(m_total, 1));

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class QChartView;
@@ -24,10 +25,12 @@ namespace faktorlupe::vergleich {
 // numbers are measured, beside a table of the same figures. A line takes more numbers, a switch
 // chooses logarithmic or linear axes, and the chart and the figures can be saved. The window
 // only shows: what it shows comes from its measurement source, and the chart from the same code
-// as --chart.
+// as --chart. It owns its measurement source: whatever the source hands over arrives while the
+// window is there, and closing the window stops the measurement.
 class ComparisonWindow final : public QMainWindow {
 public:
-    explicit ComparisonWindow(MeasurementSource& source);
+    explicit ComparisonWindow(std::unique_ptr<MeasurementSource> source);
+    ~ComparisonWindow() override;
 
     // Measures the numbers after those already measured or waiting.
     void measure(const std::vector<std::int32_t>& numbers);
@@ -39,7 +42,7 @@ private:
     void measureTypedNumbers();
     void startNext();
     void received(const NumberFigures& figures);
-    void finished(bool stopped);
+    void finished(const MeasurementEnd& end);
     Scale scale() const;
     void scheduleRedraw();
     void redraw();
@@ -47,7 +50,7 @@ private:
     void save();
     void copySelection();
 
-    MeasurementSource& m_source;
+    std::unique_ptr<MeasurementSource> m_source;
     std::vector<NumberFigures> m_figures;
     std::vector<std::int32_t> m_waiting;
     bool m_measuring = false;
@@ -60,6 +63,7 @@ private:
     QTableView* m_table;
     QStandardItemModel* m_model;
     QProgressBar* m_progress;
+    QLabel* m_measurementProblem;
     QPushButton* m_cancel;
     QCheckBox* m_logarithmic;
     QPushButton* m_saveButton;

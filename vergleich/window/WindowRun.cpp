@@ -13,8 +13,7 @@ int runComparisonWindow(int& argc, char* argv[], const std::vector<std::int32_t>
     prepareDesktopApplication(application);
     QApplication::setApplicationName(QStringLiteral("Faktorlupe"));
     QGuiApplication::setDesktopFileName(QStringLiteral(FAKTORLUPE_APP_ID));
-    ThreadedMeasurement source;
-    ComparisonWindow window(source);
+    ComparisonWindow window(std::make_unique<ThreadedMeasurement>());
     window.show();
     window.measure(numbers);
     return QApplication::exec();

@@ -8,6 +8,13 @@
 
 namespace faktorlupe::vergleich {
 
+ThreadedMeasurement::ThreadedMeasurement(MeasureOne measure) : m_measure(std::move(measure)) {
+    if (!m_measure)
+        m_measure = [](std::int32_t zahl, const std::function<bool()>& stopRequested) {
+            return measureNumber(zahl, {}, stopRequested);
+        };
+}
+
 ThreadedMeasurement::~ThreadedMeasurement() {
     stop();
     if (m_worker.joinable())
@@ -18,30 +25,59 @@ void ThreadedMeasurement::start(std::vector<std::int32_t> numbers, Delivered del
                                 Finished finished) {
     if (m_worker.joinable())
         m_worker.join();
+    m_delivered = std::move(delivered);
+    m_finished = std::move(finished);
     m_stop = false;
-    m_worker = std::thread([this, numbers = std::move(numbers), delivered = std::move(delivered),
-                            finished = std::move(finished)] {
-        bool stopped = false;
-        for (const std::int32_t zahl : numbers) {
-            try {
-                const NumberFigures figures =
-                    measureNumber(zahl, {}, [this] { return m_stop.load(); });
-                QMetaObject::invokeMethod(
-                    &m_receiver, [delivered, figures] { delivered(figures); },
-                    Qt::QueuedConnection);
-            } catch (const std::exception&) {
-                // Stopped, or a number whose scans disagree: nothing more is measured.
-                stopped = true;
-                break;
-            }
-        }
-        QMetaObject::invokeMethod(
-            &m_receiver, [finished, stopped] { finished(stopped); }, Qt::QueuedConnection);
-    });
+    m_worker = std::thread([this, numbers = std::move(numbers)] { measureAll(numbers); });
 }
 
 void ThreadedMeasurement::stop() {
     m_stop = true;
+}
+
+void ThreadedMeasurement::measureAll(const std::vector<std::int32_t>& numbers) {
+    MeasurementEnd end;
+    for (const std::int32_t zahl : numbers) {
+        try {
+            report(m_measure(zahl, [this] { return m_stop.load(); }));
+        } catch (const MeasurementStopped&) {
+            end.stopped = true;
+            break;
+        } catch (const std::exception& error) {
+            // The disagreeing scans, the memory running out: said in the window, not taken
+            // for an Abbrechen.
+            end.failure = QString::fromStdString(failureSentence(zahl, error));
+            break;
+        }
+    }
+    report(end);
+}
+
+void ThreadedMeasurement::report(Report report) {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_reports.push_back(std::move(report));
+    }
+    QMetaObject::invokeMethod(
+        &m_receiver, [this] { handOver(); }, Qt::QueuedConnection);
+}
+
+void ThreadedMeasurement::handOver() {
+    std::deque<Report> reports;
+    {
+        const std::lock_guard lock(m_mutex);
+        reports.swap(m_reports);
+    }
+    for (const Report& report : reports) {
+        // Copies: finished may start the next measurement, which replaces the callbacks.
+        if (const auto* figures = std::get_if<NumberFigures>(&report)) {
+            const Delivered delivered = m_delivered;
+            delivered(*figures);
+        } else {
+            const Finished finished = m_finished;
+            finished(std::get<MeasurementEnd>(report));
+        }
+    }
 }
 
 } // namespace faktorlupe::vergleich

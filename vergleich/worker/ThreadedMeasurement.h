@@ -4,15 +4,25 @@
 
 #include <QObject>
 #include <atomic>
+#include <deque>
+#include <mutex>
 #include <thread>
+#include <variant>
 
 namespace faktorlupe::vergleich {
 
 // Measures on a worker thread of its own with the same code as the command line, so that the
 // window stays responsive while it measures, and hands the figures to the thread that started it.
+// The worker leaves what it found in a queue of its own and only wakes the starting thread's
+// event loop, which takes it from there; destroying the source stops the worker and waits for it,
+// and nothing is handed over after that.
 class ThreadedMeasurement final : public MeasurementSource {
 public:
-    ThreadedMeasurement() = default;
+    // How one number is measured: the engine's measureNumber, unless a test puts its own here.
+    using MeasureOne =
+        std::function<NumberFigures(std::int32_t zahl, const std::function<bool()>& stopRequested)>;
+
+    explicit ThreadedMeasurement(MeasureOne measure = {});
     ~ThreadedMeasurement() override;
     ThreadedMeasurement(const ThreadedMeasurement&) = delete;
     ThreadedMeasurement& operator=(const ThreadedMeasurement&) = delete;
@@ -21,9 +31,20 @@ public:
     void stop() override;
 
 private:
-    // Lives on the starting thread; what the worker posts to it runs there.
-    QObject m_receiver;
+    using Report = std::variant<NumberFigures, MeasurementEnd>;
+
+    void measureAll(const std::vector<std::int32_t>& numbers);
+    void report(Report report); // on the worker
+    void handOver();            // on the starting thread
+
+    MeasureOne m_measure;
+    Delivered m_delivered;
+    Finished m_finished;
+    std::mutex m_mutex;
+    std::deque<Report> m_reports; // guarded by m_mutex
     std::atomic<bool> m_stop{false};
+    // Lives on the starting thread; the wake-ups posted to it go with it.
+    QObject m_receiver;
     std::thread m_worker;
 };
 
