@@ -98,15 +98,38 @@ TEST_F(ComparisonWindowTest, PointsAndRowsAppearAsFiguresArrive) {
     EXPECT_EQ(measuredPoints(), 6);
 }
 
-TEST_F(ComparisonWindowTest, AbbrechenStopsTheSource) {
-    window->measure({11, 101, 1009});
-    source->deliver(figuresOf(11));
+// Abbrechen while 11 is measured and more numbers wait: the worker stops before 11 is done, or
+// it had passed its last check for a stop and finishes 11. Either way the bar ends full.
+struct Abbrechen {
+    const char* name;
+    std::vector<std::vector<std::int32_t>> batches;
+    bool deliveredBeforeTheClick;
+    bool stopped;
+};
+
+class AbbrechenTest : public ComparisonWindowTest,
+                      public ::testing::WithParamInterface<Abbrechen> {};
+
+TEST_P(AbbrechenTest, StopsTheSourceAndTheBarAddsUp) {
+    for (const std::vector<std::int32_t>& batch : GetParam().batches)
+        window->measure(batch);
+    if (GetParam().deliveredBeforeTheClick)
+        source->deliver(figuresOf(11));
     find<QPushButton>("cancel")->click();
     EXPECT_EQ(source->stops, 1);
-    source->finish({true, {}});
+    if (!GetParam().deliveredBeforeTheClick)
+        source->deliver(figuresOf(11));
+    source->finish({GetParam().stopped, {}});
     EXPECT_FALSE(find<QPushButton>("cancel")->isEnabled());
     EXPECT_EQ(find<QProgressBar>("progress")->text(), "1 von 1");
+    EXPECT_EQ(source->started.size(), 1u);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, AbbrechenTest,
+    ::testing::Values(Abbrechen{"StoppedInTheMiddle", {{11, 101, 1009}}, true, true},
+                      Abbrechen{"AfterItsLastCheckForAStop", {{11}, {101}}, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ComparisonWindowTest, BadNumberInTheLineMeasuresNothing) {
     for (const char* typed : {"12 zwölf", "1", "2147483648", "12.5", "   "}) {

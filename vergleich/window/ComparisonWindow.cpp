@@ -3,6 +3,7 @@
 #include "vergleich/measurement/NumberRange.h"
 #include "vergleich/output/ReadableNumbers.h"
 #include "vergleich/output/Report.h"
+#include "vergleich/window/FiguresTable.h"
 
 #include <QApplication>
 #include <QChart>
@@ -23,7 +24,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
 #include <QToolTip>
@@ -37,30 +37,14 @@ namespace {
 // Often enough to watch the chart grow, rarely enough not to disturb the timings.
 constexpr int kRedrawMilliseconds = 300;
 
-QStringList tableHeaders() {
-    QStringList headers{QStringLiteral("Zahl"), QStringLiteral("Teiler")};
-    for (const char* name : kScanNames) {
-        headers << QStringLiteral("Kandidaten %1").arg(QString::fromUtf8(name))
-                << QStringLiteral("Zeit %1").arg(QString::fromUtf8(name));
-    }
-    return headers;
-}
-
-QStandardItem* cell(const QString& text) {
-    auto* item = new QStandardItem(text);
-    item->setEditable(false);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
-}
-
 } // namespace
 
-ComparisonWindow::ComparisonWindow(std::unique_ptr<MeasurementSource> source)
+ComparisonWindow::ComparisonWindow(std::unique_ptr<MeasurementSource> source, Scale scale)
     : m_source(std::move(source)), m_numbers(new QLineEdit), m_measureButton(new QPushButton),
       m_numbersProblem(new QLabel), m_chartView(new QChartView), m_table(new QTableView),
-      m_model(new QStandardItemModel(0, 2 + 2 * static_cast<int>(kScanCount), this)),
-      m_progress(new QProgressBar), m_measurementProblem(new QLabel), m_cancel(new QPushButton),
-      m_logarithmic(new QCheckBox), m_saveButton(new QPushButton), m_redrawTimer(new QTimer(this)) {
+      m_model(new FiguresTable(this)), m_progress(new QProgressBar),
+      m_measurementProblem(new QLabel), m_cancel(new QPushButton), m_logarithmic(new QCheckBox),
+      m_saveButton(new QPushButton), m_redrawTimer(new QTimer(this)) {
     setWindowTitle(QStringLiteral("Faktorlupe – Laufzeitvergleich"));
     resize(1200, 760);
 
@@ -89,7 +73,6 @@ ComparisonWindow::ComparisonWindow(std::unique_ptr<MeasurementSource> source)
     m_chartView->viewport()->setMouseTracking(true);
     m_chartView->viewport()->installEventFilter(this);
     m_chartView->setMinimumSize(400, 300);
-    m_model->setHorizontalHeaderLabels(tableHeaders());
     m_table->setModel(m_model);
     m_table->setAccessibleName(QStringLiteral("Messwerte"));
     m_table->verticalHeader()->hide();
@@ -115,7 +98,7 @@ ComparisonWindow::ComparisonWindow(std::unique_ptr<MeasurementSource> source)
     m_cancel->setText(QStringLiteral("&Abbrechen"));
     m_cancel->setEnabled(false);
     m_logarithmic->setText(QStringLiteral("&Logarithmische Achsen"));
-    m_logarithmic->setChecked(true);
+    m_logarithmic->setChecked(scale == Scale::Logarithmic);
     m_logarithmic->setToolTip(QStringLiteral("Logarithmisch: das Wachstum über viele "
                                              "Größenordnungen; linear: der Faktor 2 zwischen "
                                              "»alle« und »Hälfte«"));
@@ -139,10 +122,7 @@ ComparisonWindow::ComparisonWindow(std::unique_ptr<MeasurementSource> source)
     connect(m_redrawTimer, &QTimer::timeout, this, &ComparisonWindow::redraw);
     connect(m_measureButton, &QPushButton::clicked, this, &ComparisonWindow::measureTypedNumbers);
     connect(m_numbers, &QLineEdit::returnPressed, this, &ComparisonWindow::measureTypedNumbers);
-    connect(m_cancel, &QPushButton::clicked, this, [this] {
-        m_waiting.clear();
-        m_source->stop();
-    });
+    connect(m_cancel, &QPushButton::clicked, this, &ComparisonWindow::cancel);
     connect(m_logarithmic, &QCheckBox::toggled, this, &ComparisonWindow::redraw);
     connect(m_saveButton, &QPushButton::clicked, this, &ComparisonWindow::save);
     redraw();
@@ -155,11 +135,9 @@ ComparisonWindow::~ComparisonWindow() {
 }
 
 void ComparisonWindow::measure(const std::vector<std::int32_t>& numbers) {
-    m_waiting.insert(m_waiting.end(), numbers.begin(), numbers.end());
-    m_total += static_cast<int>(numbers.size());
-    m_progress->setRange(0, std::max(m_total, 1));
-    if (!m_measuring)
-        startNext();
+    m_series.add(numbers);
+    startNext();
+    showProgress();
 }
 
 void ComparisonWindow::measureTypedNumbers() {
@@ -182,11 +160,9 @@ void ComparisonWindow::measureTypedNumbers() {
 }
 
 void ComparisonWindow::startNext() {
-    if (m_waiting.empty())
+    std::vector<std::int32_t> numbers = m_series.handOutWaiting();
+    if (numbers.empty())
         return;
-    std::vector<std::int32_t> numbers;
-    numbers.swap(m_waiting);
-    m_measuring = true;
     m_cancel->setEnabled(true);
     m_measurementProblem->clear();
     m_source->start(
@@ -194,33 +170,33 @@ void ComparisonWindow::startNext() {
         [this](const MeasurementEnd& end) { finished(end); });
 }
 
+void ComparisonWindow::cancel() {
+    m_series.forgetWaiting();
+    m_source->stop();
+    showProgress();
+}
+
 void ComparisonWindow::received(const NumberFigures& figures) {
-    m_figures.push_back(figures);
-    QList<QStandardItem*> row{cell(QString::number(figures.zahl)),
-                              cell(QString::number(figures.divisors))};
-    for (const ScanFigures& scan : figures.scans)
-        row << cell(QString::number(scan.candidates)) << cell(readableSeconds(scan.seconds));
-    m_model->appendRow(row);
-    m_progress->setValue(static_cast<int>(m_figures.size()));
+    m_series.received(figures);
+    m_model->append(figures);
+    showProgress();
     scheduleRedraw();
 }
 
 void ComparisonWindow::finished(const MeasurementEnd& end) {
-    m_measuring = false;
+    m_series.finished(!end.failure.isEmpty());
     m_cancel->setEnabled(false);
-    if (!end.failure.isEmpty()) {
-        // The figures measured so far stay; what was to follow is not measured.
+    // After a failure the figures measured so far stay, with a sentence saying why no more came.
+    if (!end.failure.isEmpty())
         m_measurementProblem->setText(end.failure);
-        m_waiting.clear();
-    }
-    if (end.stopped || !end.failure.isEmpty()) {
-        // What was not measured no longer counts towards the bar.
-        m_total = static_cast<int>(m_figures.size()) + static_cast<int>(m_waiting.size());
-        m_progress->setRange(0, std::max(m_total, 1));
-        m_progress->setValue(static_cast<int>(m_figures.size()));
-    }
     redraw();
     startNext();
+    showProgress();
+}
+
+void ComparisonWindow::showProgress() {
+    m_progress->setRange(0, std::max(static_cast<int>(m_series.total()), 1));
+    m_progress->setValue(static_cast<int>(m_series.done()));
 }
 
 Scale ComparisonWindow::scale() const {
@@ -235,7 +211,7 @@ void ComparisonWindow::scheduleRedraw() {
 void ComparisonWindow::redraw() {
     m_redrawTimer->stop();
     QChart* old = m_chartView->chart();
-    QChart* chart = buildChart(m_figures, scale());
+    QChart* chart = buildChart(m_series.figures(), scale());
     m_chartView->setChart(chart);
     delete old;
 }
@@ -259,7 +235,7 @@ void ComparisonWindow::showPointTooltip(QPoint mouse) {
         if (!seriesScan.isValid())
             continue;
         const auto index = static_cast<std::size_t>(seriesScan.toInt());
-        for (const NumberFigures& row : m_figures) {
+        for (const NumberFigures& row : m_series.figures()) {
             if (row.scans[index].seconds <= 0)
                 continue;
             const QPointF value(chartPosition(row.zahl, scale),
@@ -302,10 +278,10 @@ void ComparisonWindow::save() {
                                            : QStringLiteral("png");
     if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))
         path += QLatin1Char('.') + suffix;
-    const QString problem =
-        suffix == QLatin1String("csv")
-            ? writeCsvFile(path, m_figures)
-            : writeChart(path, chartFormatOf(path).value_or(ChartFormat::Png), m_figures, scale());
+    const QString problem = suffix == QLatin1String("csv")
+                                ? writeCsvFile(path, m_series.figures())
+                                : writeChart(path, chartFormatOf(path).value_or(ChartFormat::Png),
+                                             m_series.figures(), scale());
     if (!problem.isEmpty())
         QMessageBox::warning(this, windowTitle(), problem);
 }

@@ -2,6 +2,7 @@
 
 #include "vergleich/measurement/NumberFigures.h"
 #include "vergleich/output/Chart.h"
+#include "vergleich/window/Series.h"
 #include "vergleich/worker/MeasurementSource.h"
 
 #include <QMainWindow>
@@ -15,9 +16,12 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QStandardItemModel;
 class QTableView;
 class QTimer;
+
+namespace faktorlupe::vergleich {
+class FiguresTable;
+}
 
 namespace faktorlupe::vergleich {
 
@@ -29,7 +33,8 @@ namespace faktorlupe::vergleich {
 // window is there, and closing the window stops the measurement.
 class ComparisonWindow final : public QMainWindow {
 public:
-    explicit ComparisonWindow(std::unique_ptr<MeasurementSource> source);
+    explicit ComparisonWindow(std::unique_ptr<MeasurementSource> source,
+                              Scale scale = Scale::Logarithmic);
     ~ComparisonWindow() override;
 
     // Measures the numbers after those already measured or waiting.
@@ -41,6 +46,8 @@ protected:
 private:
     void measureTypedNumbers();
     void startNext();
+    void cancel();
+    void showProgress();
     void received(const NumberFigures& figures);
     void finished(const MeasurementEnd& end);
     Scale scale() const;
@@ -51,17 +58,14 @@ private:
     void copySelection();
 
     std::unique_ptr<MeasurementSource> m_source;
-    std::vector<NumberFigures> m_figures;
-    std::vector<std::int32_t> m_waiting;
-    bool m_measuring = false;
-    int m_total = 0;
+    Series m_series;
 
     QLineEdit* m_numbers;
     QPushButton* m_measureButton;
     QLabel* m_numbersProblem;
     QChartView* m_chartView;
     QTableView* m_table;
-    QStandardItemModel* m_model;
+    FiguresTable* m_model;
     QProgressBar* m_progress;
     QLabel* m_measurementProblem;
     QPushButton* m_cancel;
