@@ -6,16 +6,29 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
+
+// Failures show texts as they read.
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace faktorlupe::vergleich {
 namespace {
@@ -155,6 +168,106 @@ TEST_F(ComparisonWindowTest, AFailureIsSaidAndTheFiguresMeasuredSoFarStay) {
     EXPECT_EQ(find<QProgressBar>("progress")->text(), "1 von 1");
     EXPECT_FALSE(find<QPushButton>("cancel")->isEnabled());
 }
+
+// Runs the step on the next modal dialog of its kind once it is shown, from within the event loop
+// that the dialog runs while the test waits for it to close. Gives up after three seconds.
+template <typename Dialog> void whenShown(std::function<void(Dialog*)> step) {
+    auto* poll = new QTimer;
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, waited, step] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if ((dialog == nullptr || !dialog->isVisible()) && waited->elapsed() < 3000)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        delete waited;
+        if (dialog != nullptr)
+            step(dialog);
+    });
+    poll->start(20);
+}
+
+// "Speichern …" through Qt's own file dialog, driven as a user drives it: the file type picked
+// with the arrow keys, the name typed, Return, and the answer to a question about replacing a file.
+struct Saving {
+    const char* name;
+    int filter; // how often Down is pressed in the file types: 0 PNG, 1 SVG, 2 CSV
+    const char* typed;
+    const char* existing;               // a file that is there before, or none
+    QMessageBox::StandardButton answer; // NoButton where no question is expected
+    const char* written;                // the file written, or none
+    const char* startsWith;             // what the written file begins with
+};
+
+class SaveTest : public ComparisonWindowTest, public ::testing::WithParamInterface<Saving> {};
+
+TEST_P(SaveTest, WritesWhatTheUserChose) {
+    const Saving& saving = GetParam();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QDir here(folder.path());
+    const QByteArray old("die alte Datei\n");
+    if (saving.existing) {
+        QFile file(here.filePath(saving.existing));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(old);
+    }
+    window->measure({11});
+    source->deliver(figuresOf(11));
+    source->finish({});
+
+    QString question;
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->setDirectory(here); // where the user has gone in it
+        auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+        for (int i = 0; i < saving.filter; ++i)
+            QTest::keyClick(types, Qt::Key_Down);
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        name->selectAll();
+        QTest::keyClicks(name, saving.typed);
+        if (saving.answer != QMessageBox::NoButton)
+            whenShown<QMessageBox>([&, dialog](QMessageBox* box) {
+                question = box->text();
+                box->button(saving.answer)->click();
+                if (saving.answer == QMessageBox::No)
+                    QTimer::singleShot(0, dialog, &QDialog::reject);
+            });
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    find<QPushButton>("save")->click();
+
+    if (saving.answer != QMessageBox::NoButton) {
+        EXPECT_TRUE(question.contains(QString::fromUtf8(saving.existing)))
+            << "asked: " << question.toStdString();
+    }
+    QStringList expected;
+    for (const char* file : {saving.existing, saving.written})
+        if (file && !expected.contains(file))
+            expected << file;
+    expected.sort();
+    EXPECT_EQ(here.entryList(QDir::Files), expected);
+    if (saving.existing && saving.written == nullptr) {
+        QFile file(here.filePath(saving.existing));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), old);
+    }
+    if (saving.written) {
+        QFile file(here.filePath(saving.written));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll().startsWith(saving.startsWith)) << saving.written;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, SaveTest,
+    ::testing::Values(Saving{"ReplacesOnlyAfterAskingByTheWholeName", 2, "messung", "messung.csv",
+                             QMessageBox::Yes, "messung.csv", "zahl,teiler,"},
+                      Saving{"KeepsTheOldFileWhenTheAnswerIsNo", 2, "messung", "messung.csv",
+                             QMessageBox::No, nullptr, nullptr},
+                      Saving{"ATypedEndingChoosesTheFormat", 0, "x.svg", nullptr,
+                             QMessageBox::NoButton, "x.svg", "<?xml"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The real worker: a window closed in the middle of a measurement takes its worker with it, and
 // nothing the worker found afterwards reaches the window that is gone.

@@ -4,6 +4,7 @@
 #include "vergleich/output/ReadableNumbers.h"
 #include "vergleich/output/Report.h"
 #include "vergleich/window/FiguresTable.h"
+#include "vergleich/window/SaveDialog.h"
 
 #include <QApplication>
 #include <QChart>
@@ -11,7 +12,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCursor>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -60,6 +60,7 @@ ComparisonWindow::ComparisonWindow(std::unique_ptr<MeasurementSource> source, Sc
     m_cancel->setObjectName(QStringLiteral("cancel"));
     m_progress->setObjectName(QStringLiteral("progress"));
     m_logarithmic->setObjectName(QStringLiteral("logarithmic"));
+    m_saveButton->setObjectName(QStringLiteral("save"));
     m_numbersProblem->setStyleSheet(QStringLiteral("color: #b00020"));
     m_numbersProblem->setWordWrap(true);
     auto* input = new QHBoxLayout;
@@ -264,24 +265,23 @@ void ComparisonWindow::showPointTooltip(QPoint mouse) {
 }
 
 void ComparisonWindow::save() {
-    const QString png = QStringLiteral("PNG-Bild (*.png)");
-    const QString svg = QStringLiteral("SVG-Grafik (*.svg)");
-    const QString csv = QStringLiteral("CSV-Datei (*.csv)");
-    QString chosen = png;
-    QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Speichern"), QStringLiteral("laufzeitvergleich.png"),
-        QStringList{png, svg, csv}.join(QStringLiteral(";;")), &chosen);
-    if (path.isEmpty())
+    const std::optional<SaveChoice> choice =
+        askWhereToSave(this, QStringLiteral("laufzeitvergleich.png"));
+    if (!choice)
         return;
-    const QString suffix = chosen == svg   ? QStringLiteral("svg")
-                           : chosen == csv ? QStringLiteral("csv")
-                                           : QStringLiteral("png");
-    if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))
-        path += QLatin1Char('.') + suffix;
-    const QString problem = suffix == QLatin1String("csv")
-                                ? writeCsvFile(path, m_series.figures())
-                                : writeChart(path, chartFormatOf(path).value_or(ChartFormat::Png),
-                                             m_series.figures(), scale());
+    const std::vector<NumberFigures>& figures = m_series.figures();
+    QString problem;
+    switch (choice->format) {
+    case SaveFormat::Png:
+        problem = writeChart(choice->path, ChartFormat::Png, figures, scale());
+        break;
+    case SaveFormat::Svg:
+        problem = writeChart(choice->path, ChartFormat::Svg, figures, scale());
+        break;
+    case SaveFormat::Csv:
+        problem = writeCsvFile(choice->path, figures);
+        break;
+    }
     if (!problem.isEmpty())
         QMessageBox::warning(this, windowTitle(), problem);
 }
