@@ -1,5 +1,6 @@
 // Faktorlupe: finds the divisors of a number in three ways and times each of them.
 #include "desktop/DesktopApplication.h"
+#include "desktop/DesktopStart.h"
 #include "form/MainForm.h"
 
 #include <QApplication>
@@ -38,8 +39,8 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    QApplication application(argc, argv);
-    faktorlupe::prepareDesktopApplication(application);
+    const auto application = faktorlupe::startDesktopApplication(argc, argv, "faktorlupe");
+    faktorlupe::prepareDesktopApplication(*application);
     // Qt has taken its own options out of the arguments; the program takes no others.
     if (argc > 1) {
         std::fprintf(stderr, "faktorlupe: Unbekanntes Argument »%s«; --help zeigt die Optionen.\n",

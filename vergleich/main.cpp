@@ -1,33 +1,40 @@
 // faktorlupe-vergleich: measures how the cost of the three scans grows with the number, as a
 // table, a CSV file and a chart, or live in a window (--fenster). Without --fenster it runs
-// without a display.
+// without a display. This file only reads the options and hands over to one of the two.
 #include "vergleich/commandline/Arguments.h"
 #include "vergleich/commandline/CommandLineRun.h"
 #include "vergleich/commandline/ExitStatus.h"
 #include "vergleich/measurement/DefaultSeries.h"
 #include "vergleich/window/WindowRun.h"
 
-#include <QString>
+#include <QApplication>
 #include <cstdio>
 
 using namespace faktorlupe::vergleich;
 
 namespace {
 
-bool displayAvailable() {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+QStringList commandLineOf(int argc, char* argv[]) {
+    QStringList commandLine;
+    for (int i = 0; i < argc; ++i)
+        commandLine << QString::fromLocal8Bit(argv[i]);
+    return commandLine;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QStringList commandLine;
-    for (int i = 0; i < argc; ++i)
-        commandLine << QString::fromLocal8Bit(argv[i]);
     Arguments arguments;
-    if (const QString error = parseArguments(commandLine, arguments); !error.isEmpty())
+    QString error = parseArguments(commandLineOf(argc, argv), arguments);
+    std::unique_ptr<QApplication> application;
+    if (!error.isEmpty() && arguments.window && !arguments.unknownOptions.isEmpty()) {
+        // Perhaps Qt's own options, as every Qt program takes them: Qt takes them out of the
+        // command line as the window's application starts, and what is left must be ours.
+        application = startWindowApplication(argc, argv);
+        arguments = {};
+        error = parseArguments(commandLineOf(argc, argv), arguments);
+    }
+    if (!error.isEmpty())
         return fail(error, kBadArguments);
     if (arguments.help || arguments.version) {
         if (arguments.help)
@@ -39,12 +46,9 @@ int main(int argc, char* argv[]) {
     }
     const std::vector<std::int32_t> numbers =
         arguments.numbers.empty() ? defaultSeries() : arguments.numbers;
-    if (arguments.window) {
-        if (!displayAvailable())
-            return fail(QStringLiteral("Für das Fenster braucht es eine grafische Anzeige, aber es "
-                                       "wurde keine gefunden."),
-                        kBadArguments);
-        return runComparisonWindow(argc, argv, numbers);
-    }
-    return measureAndWrite(argc, argv, arguments, numbers);
+    if (!arguments.window)
+        return measureAndWrite(argc, argv, arguments, numbers);
+    if (!application)
+        application = startWindowApplication(argc, argv);
+    return runComparisonWindow(numbers, arguments.linear ? Scale::Linear : Scale::Logarithmic);
 }

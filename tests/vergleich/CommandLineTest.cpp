@@ -1,6 +1,7 @@
-// Runs the real faktorlupe-vergleich program.
+// Runs the real faktorlupe-vergleich program, and both programs where no display can be reached.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -15,19 +16,29 @@ struct ProgramRun {
     QString err;
 };
 
-ProgramRun runVergleich(const QStringList& arguments, const QString& folder) {
+// As on a machine without any display, also where the tests run on a desktop, and with the
+// variables given ("QT_QPA_PLATFORM=offscreen").
+ProgramRun run(const char* program, const QStringList& arguments, const QString& folder,
+               const QStringList& variables = {}) {
     QProcess process;
     process.setWorkingDirectory(folder);
-    // As on a machine without any display, also where the tests run on a desktop.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char* variable :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
         environment.remove(QString::fromLatin1(variable));
+    for (const QString& variable : variables)
+        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(FAKTORLUPE_VERGLEICH), arguments);
+    process.start(QString::fromUtf8(program), arguments);
     process.waitForFinished(120000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+ProgramRun runVergleich(const QStringList& arguments, const QString& folder,
+                        const QStringList& variables = {}) {
+    return run(FAKTORLUPE_VERGLEICH, arguments, folder, variables);
 }
 
 struct BadArguments {
@@ -35,6 +46,7 @@ struct BadArguments {
     QStringList arguments;
     // A link of this name in the working folder that leads nowhere.
     const char* danglingLink = nullptr;
+    QStringList variables = {};
 };
 
 class BadArgumentsTest : public ::testing::TestWithParam<BadArguments> {};
@@ -48,7 +60,7 @@ TEST_P(BadArgumentsTest, RefusedWithStatusTwoAndNoFileWritten) {
                                 QDir(folder.path()).filePath(link)));
         before << link;
     }
-    const ProgramRun run = runVergleich(GetParam().arguments, folder.path());
+    const ProgramRun run = runVergleich(GetParam().arguments, folder.path(), GetParam().variables);
     EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
     EXPECT_TRUE(run.err.startsWith("faktorlupe-vergleich: ")) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
@@ -57,6 +69,7 @@ TEST_P(BadArgumentsTest, RefusedWithStatusTwoAndNoFileWritten) {
 }
 
 const QString kChart = QStringLiteral("chart.png");
+const QString kOffscreen = QStringLiteral("QT_QPA_PLATFORM=offscreen");
 const QString kCsv = QStringLiteral("werte.csv");
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,7 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{"NumberWithLineFeed", {"12\n", "--csv", kCsv}},
         BadArguments{"UnknownOption", {"--schnell", "12", "--csv", kCsv}},
         BadArguments{"OptionWithoutName", {"--=5", "--csv", kCsv}},
-        BadArguments{"WindowWithoutADisplay", {"--fenster", "12", "--csv", kCsv}},
+        BadArguments{"WindowWithoutADisplay", {"--fenster", "12"}},
+        BadArguments{"WindowWithCsv", {"--fenster", "12", "--csv", kCsv}, nullptr, {kOffscreen}},
+        BadArguments{
+            "WindowWithChart", {"--fenster", "12", "--chart", kChart}, nullptr, {kOffscreen}},
         BadArguments{"MissingFileName", {"12", "--csv"}},
         BadArguments{"UnwritableCsv", {"12", "--csv", "/nicht/vorhanden/werte.csv"}},
         BadArguments{"UnwritableChart", {"12", "--chart", "/nicht/vorhanden/chart.png"}},
@@ -86,6 +102,47 @@ TEST(CommandLineTest, HelpIsGerman) {
     EXPECT_TRUE(run.out.startsWith("Aufruf: faktorlupe-vergleich [OPTIONEN] [ZAHL...]"));
     EXPECT_TRUE(run.out.contains("--chart DATEI"));
 }
+
+// Qt's own options, as every Qt program takes them, here before the program's --help.
+TEST(CommandLineTest, TheWindowTakesQtsOwnOptions) {
+    QTemporaryDir folder;
+    const ProgramRun run = runVergleich(
+        {"--fenster", "-style", "Fusion", "-platform", "offscreen", "--help"}, folder.path());
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.startsWith("Aufruf: faktorlupe-vergleich")) << run.out.toStdString();
+}
+
+// DISPLAY names an X server that is not there: one German sentence and status 2, not Qt's abort.
+struct UnreachableDisplay {
+    const char* name;
+    const char* program;
+    QStringList arguments;
+};
+
+class UnreachableDisplayTest : public ::testing::TestWithParam<UnreachableDisplay> {};
+
+TEST_P(UnreachableDisplayTest, SaysSoInGermanWithStatusTwo) {
+    // A display number that nothing serves here.
+    int display = 87;
+    while (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display)) ||
+           QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(display)))
+        ++display;
+    QTemporaryDir folder;
+    const ProgramRun run = ::run(GetParam().program, GetParam().arguments, folder.path(),
+                                 {QStringLiteral("DISPLAY=:%1").arg(display)});
+    EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
+    const QString name = QFileInfo(GetParam().program).fileName();
+    EXPECT_TRUE(run.err.startsWith(name + ": ") && run.err.contains("grafische Anzeige"))
+        << run.err.toStdString();
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, UnreachableDisplayTest,
+                         ::testing::Values(UnreachableDisplay{"Faktorlupe", FAKTORLUPE_PROGRAM, {}},
+                                           UnreachableDisplay{"Vergleichsfenster",
+                                                              FAKTORLUPE_VERGLEICH,
+                                                              {"--fenster", "11"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandLineTest, WritesTableCsvAndPngChart) {
     QTemporaryDir folder;

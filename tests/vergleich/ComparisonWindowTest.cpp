@@ -169,6 +169,15 @@ TEST_F(ComparisonWindowTest, AFailureIsSaidAndTheFiguresMeasuredSoFarStay) {
     EXPECT_FALSE(find<QPushButton>("cancel")->isEnabled());
 }
 
+// --linear: the window starts on linear axes.
+TEST(ComparisonWindowScaleTest, StartsOnTheScaleItIsGiven) {
+    for (const Scale scale : {Scale::Linear, Scale::Logarithmic}) {
+        const ComparisonWindow window(std::make_unique<FakeSource>(), scale);
+        EXPECT_EQ(window.findChild<QCheckBox*>("logarithmic")->isChecked(),
+                  scale == Scale::Logarithmic);
+    }
+}
+
 // Runs the step on the next modal dialog of its kind once it is shown, from within the event loop
 // that the dialog runs while the test waits for it to close. Gives up after three seconds.
 template <typename Dialog> void whenShown(std::function<void(Dialog*)> step) {

@@ -49,7 +49,9 @@ QString helpText() {
         "  --csv DATEI     schreibt die Messwerte zusätzlich als CSV-Datei.\n"
         "  --chart DATEI   zeichnet die Messwerte als Diagramm, als PNG oder SVG je nach Endung.\n"
         "  --linear        zeichnet das Diagramm mit linearen statt logarithmischen Achsen.\n"
-        "  --fenster       misst und zeichnet in einem Fenster, Zahl für Zahl.\n"
+        "  --fenster       misst und zeichnet in einem Fenster, Zahl für Zahl; dort speichert\n"
+        "                  »Speichern …«, --csv und --chart gelten nicht. Es nimmt auch die\n"
+        "                  Optionen jedes Qt-Programms an, etwa -style NAME.\n"
         "  -h, --help      zeigt diese Hilfe an.\n"
         "  --version       zeigt die Version an.\n"
         "\n"
@@ -73,6 +75,8 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
             std::int32_t ignored = 0;
             if (!unknown.first().isEmpty() && unknown.first().front().isDigit())
                 return readNumberText(QLatin1Char('-') + unknown.first(), ignored);
+            arguments.window = parser.isSet(kWindow);
+            arguments.unknownOptions = unknown;
             return QStringLiteral("Unbekannte Option »%1«; --help zeigt die Optionen.")
                 .arg(unknown.first());
         }
@@ -90,9 +94,11 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
             return error;
         arguments.numbers.push_back(number);
     }
-    if (parser.isSet(kCsv)) {
+    if (arguments.window && (parser.isSet(kCsv) || parser.isSet(kChart)))
+        return QStringLiteral("--csv und --chart gelten nur ohne --fenster; im Fenster speichert "
+                              "»Speichern …« die Messwerte und das Diagramm.");
+    if (parser.isSet(kCsv))
         arguments.csvPath = parser.value(kCsv);
-    }
     if (parser.isSet(kChart)) {
         arguments.chartPath = parser.value(kChart);
         if (QString error = checkChartPath(arguments.chartPath); !error.isEmpty())

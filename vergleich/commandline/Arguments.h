@@ -15,12 +15,15 @@ struct Arguments {
     bool version = false;
     bool linear = false; // the chart on linear axes instead of logarithmic ones
     bool window = false; // measure and draw in a window
+    // Options the program does not know, when that is what made the command line wrong. With
+    // --fenster they may be Qt's own (-style Fusion), which Qt takes out as the window starts.
+    QStringList unknownOptions;
 };
 
 // Reads the command line (the program name first). Returns an empty error when the arguments are
 // sound; otherwise a German sentence saying what is wrong: a number that is not one from 2 to
-// 2147483647, an unknown option, a chart without .png or .svg. Whether the files can be written
-// is for the run to check, before it measures.
+// 2147483647, an unknown option, a chart without .png or .svg, --csv or --chart beside --fenster.
+// Whether the files can be written is for the run to check, before it measures.
 QString parseArguments(const QStringList& commandLine, Arguments& arguments);
 
 // The German text of --help.

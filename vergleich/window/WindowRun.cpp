@@ -1,6 +1,7 @@
 #include "vergleich/window/WindowRun.h"
 
 #include "desktop/DesktopApplication.h"
+#include "desktop/DesktopStart.h"
 #include "vergleich/window/ComparisonWindow.h"
 #include "vergleich/worker/ThreadedMeasurement.h"
 
@@ -8,12 +9,16 @@
 
 namespace faktorlupe::vergleich {
 
-int runComparisonWindow(int& argc, char* argv[], const std::vector<std::int32_t>& numbers) {
-    QApplication application(argc, argv);
-    prepareDesktopApplication(application);
+std::unique_ptr<QApplication> startWindowApplication(int& argc, char* argv[]) {
+    auto application = startDesktopApplication(argc, argv, "faktorlupe-vergleich");
+    prepareDesktopApplication(*application);
     QApplication::setApplicationName(QStringLiteral("Faktorlupe"));
     QGuiApplication::setDesktopFileName(QStringLiteral(FAKTORLUPE_APP_ID));
-    ComparisonWindow window(std::make_unique<ThreadedMeasurement>());
+    return application;
+}
+
+int runComparisonWindow(const std::vector<std::int32_t>& numbers, Scale scale) {
+    ComparisonWindow window(std::make_unique<ThreadedMeasurement>(), scale);
     window.show();
     window.measure(numbers);
     return QApplication::exec();
