@@ -1,3 +1,4 @@
+#include "ThemeColours.h"
 #include "form/MainForm.h"
 
 #include <QApplication>
@@ -236,20 +237,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Scaling{"TallFrameCentresTheForm", {870, 789}, 1, {0, 100}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// WCAG's contrast ratio of two colours: 1 for equal ones, 21 for black on white.
-double contrast(const QColor& a, const QColor& b) {
-    const auto luminance = [](const QColor& colour) {
-        const auto channel = [](double c) {
-            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-               0.0722 * channel(colour.blueF());
-    };
-    const double la = luminance(a) + 0.05;
-    const double lb = luminance(b) + 0.05;
-    return std::max(la, lb) / std::min(la, lb);
-}
-
 // Under a light and under a dark desktop theme every box's text stays readable on its
 // background: at least 4.5 to 1.
 class ThemeContrastTest : public ::testing::TestWithParam<bool> {};
@@ -257,12 +244,7 @@ class ThemeContrastTest : public ::testing::TestWithParam<bool> {};
 TEST_P(ThemeContrastTest, EveryBoxIsReadable) {
     const QPalette saved = QApplication::palette();
     if (GetParam()) {
-        // The colours of a dark theme such as Adwaita dark: light text on dark grey.
-        QPalette dark(QColor(0x35, 0x35, 0x35));
-        dark.setColor(QPalette::Base, QColor(0x2d, 0x2d, 0x2d));
-        dark.setColor(QPalette::Text, QColor(0xff, 0xff, 0xff));
-        dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
-        QApplication::setPalette(dark);
+        QApplication::setPalette(darkThemePalette());
     }
     {
         MainForm form;

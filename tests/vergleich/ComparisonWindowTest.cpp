@@ -1,5 +1,6 @@
 #include "vergleich/window/ComparisonWindow.h"
 
+#include "ThemeColours.h"
 #include "vergleich/worker/ThreadedMeasurement.h"
 
 #include <QApplication>
@@ -168,6 +169,30 @@ TEST_F(ComparisonWindowTest, AFailureIsSaidAndTheFiguresMeasuredSoFarStay) {
     EXPECT_EQ(find<QProgressBar>("progress")->text(), "1 von 1");
     EXPECT_FALSE(find<QPushButton>("cancel")->isEnabled());
 }
+
+// The sentences about a wrong number and a failed measurement read at 4.5 to 1 or more under a
+// light and under a dark desktop theme.
+class ProblemContrastTest : public ::testing::TestWithParam<bool> {};
+
+TEST_P(ProblemContrastTest, ProblemsAreReadable) {
+    const QPalette saved = QApplication::palette();
+    if (GetParam())
+        QApplication::setPalette(darkThemePalette());
+    {
+        ComparisonWindow window(std::make_unique<FakeSource>());
+        window.show();
+        for (const char* name : {"numbersProblem", "measurementProblem"}) {
+            const QPalette& palette = window.findChild<QLabel*>(name)->palette();
+            EXPECT_GE(
+                contrast(palette.color(QPalette::WindowText), palette.color(QPalette::Window)), 4.5)
+                << name;
+        }
+    }
+    QApplication::setPalette(saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, ProblemContrastTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Dark" : "Light"; });
 
 // --linear: the window starts on linear axes.
 TEST(ComparisonWindowScaleTest, StartsOnTheScaleItIsGiven) {

@@ -4,6 +4,7 @@
 #include "vergleich/output/ReadableNumbers.h"
 #include "vergleich/output/Report.h"
 #include "vergleich/window/FiguresTable.h"
+#include "vergleich/window/ProblemLabel.h"
 #include "vergleich/window/SaveDialog.h"
 
 #include <QApplication>
@@ -61,8 +62,7 @@ ComparisonWindow::ComparisonWindow(std::unique_ptr<MeasurementSource> source, Sc
     m_progress->setObjectName(QStringLiteral("progress"));
     m_logarithmic->setObjectName(QStringLiteral("logarithmic"));
     m_saveButton->setObjectName(QStringLiteral("save"));
-    m_numbersProblem->setStyleSheet(QStringLiteral("color: #b00020"));
-    m_numbersProblem->setWordWrap(true);
+    showAsProblem(*m_numbersProblem);
     auto* input = new QHBoxLayout;
     input->addWidget(numbersLabel);
     input->addWidget(m_numbers, 2);
@@ -94,8 +94,7 @@ ComparisonWindow::ComparisonWindow(std::unique_ptr<MeasurementSource> source, Sc
     m_progress->setValue(0);
     m_progress->setAccessibleName(QStringLiteral("Fortschritt"));
     m_measurementProblem->setObjectName(QStringLiteral("measurementProblem"));
-    m_measurementProblem->setStyleSheet(QStringLiteral("color: #b00020"));
-    m_measurementProblem->setWordWrap(true);
+    showAsProblem(*m_measurementProblem);
     m_cancel->setText(QStringLiteral("&Abbrechen"));
     m_cancel->setEnabled(false);
     m_logarithmic->setText(QStringLiteral("&Logarithmische Achsen"));
