@@ -2,23 +2,45 @@
 
 #include "vergleich/measurement/Measurement.h"
 
-#include <QMetaObject>
 #include <exception>
+#include <sys/eventfd.h>
+#include <system_error>
+#include <unistd.h>
 #include <utility>
 
 namespace faktorlupe::vergleich {
 
-ThreadedMeasurement::ThreadedMeasurement(MeasureOne measure) : m_measure(std::move(measure)) {
+namespace {
+
+int makeEventFd() {
+    const int fd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (fd < 0)
+        throw std::system_error(errno, std::generic_category(), "eventfd");
+    return fd;
+}
+
+} // namespace
+
+ThreadedMeasurement::ThreadedMeasurement(MeasureOne measure)
+    : m_measure(std::move(measure)), m_wakeUp(makeEventFd()),
+      m_notifier(m_wakeUp, QSocketNotifier::Read) {
     if (!m_measure)
         m_measure = [](std::int32_t zahl, const std::function<bool()>& stopRequested) {
             return measureNumber(zahl, {}, stopRequested);
         };
+    QObject::connect(&m_notifier, &QSocketNotifier::activated, [this] {
+        eventfd_t wakeUps = 0;
+        ::eventfd_read(m_wakeUp, &wakeUps);
+        handOver();
+    });
 }
 
 ThreadedMeasurement::~ThreadedMeasurement() {
     stop();
     if (m_worker.joinable())
         m_worker.join();
+    m_notifier.setEnabled(false);
+    ::close(m_wakeUp);
 }
 
 void ThreadedMeasurement::start(std::vector<std::int32_t> numbers, Delivered delivered,
@@ -58,8 +80,7 @@ void ThreadedMeasurement::report(Report report) {
         const std::lock_guard lock(m_mutex);
         m_reports.push_back(std::move(report));
     }
-    QMetaObject::invokeMethod(
-        &m_receiver, [this] { handOver(); }, Qt::QueuedConnection);
+    ::eventfd_write(m_wakeUp, 1);
 }
 
 void ThreadedMeasurement::handOver() {

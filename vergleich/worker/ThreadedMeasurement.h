@@ -2,7 +2,7 @@
 
 #include "vergleich/worker/MeasurementSource.h"
 
-#include <QObject>
+#include <QSocketNotifier>
 #include <atomic>
 #include <deque>
 #include <mutex>
@@ -13,9 +13,10 @@ namespace faktorlupe::vergleich {
 
 // Measures on a worker thread of its own with the same code as the command line, so that the
 // window stays responsive while it measures, and hands the figures to the thread that started it.
-// The worker leaves what it found in a queue of its own and only wakes the starting thread's
-// event loop, which takes it from there; destroying the source stops the worker and waits for it,
-// and nothing is handed over after that.
+// The worker leaves what it found in a queue of its own under a mutex and wakes the starting
+// thread's event loop through an eventfd, which that thread watches; nothing passes between the
+// threads through Qt, whose own locks a thread sanitizer cannot see. Destroying the source stops
+// the worker and waits for it, and nothing is handed over after that.
 class ThreadedMeasurement final : public MeasurementSource {
 public:
     // How one number is measured: the engine's measureNumber, unless a test puts its own here.
@@ -43,8 +44,8 @@ private:
     std::mutex m_mutex;
     std::deque<Report> m_reports; // guarded by m_mutex
     std::atomic<bool> m_stop{false};
-    // Lives on the starting thread; the wake-ups posted to it go with it.
-    QObject m_receiver;
+    int m_wakeUp;               // an eventfd: the worker adds to it, the starting thread reads it
+    QSocketNotifier m_notifier; // on the starting thread
     std::thread m_worker;
 };
 
