@@ -203,23 +203,13 @@ TEST(ComparisonWindowScaleTest, StartsOnTheScaleItIsGiven) {
     }
 }
 
-// Runs the step on the next modal dialog of its kind once it is shown, from within the event loop
-// that the dialog runs while the test waits for it to close. Gives up after three seconds.
+// Runs the step on the dialog of its kind that the next turn of an event loop finds open: the
+// one that the click about to be made opens, from within the event loop it runs.
 template <typename Dialog> void whenShown(std::function<void(Dialog*)> step) {
-    auto* poll = new QTimer;
-    auto* waited = new QElapsedTimer;
-    waited->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, waited, step] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if ((dialog == nullptr || !dialog->isVisible()) && waited->elapsed() < 3000)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        delete waited;
-        if (dialog != nullptr)
+    QTimer::singleShot(0, [step] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
             step(dialog);
     });
-    poll->start(20);
 }
 
 // "Speichern …" through Qt's own file dialog, driven as a user drives it: the file type picked
