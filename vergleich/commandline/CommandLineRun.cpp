@@ -36,15 +36,21 @@ int measureAndWrite(int& argc, char* argv[], const Arguments& arguments,
     QApplication application(argc, argv);
 
     std::vector<NumberFigures> figures;
-    Progress progress(numbers.size());
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        try {
-            figures.push_back(measureNumber(
-                numbers[i], [&](std::size_t scan) { progress.show(i, numbers[i], scan); }));
-        } catch (const std::exception& error) {
-            return fail(QString::fromStdString(failureSentence(numbers[i], error)), kFailed);
+    QString failure;
+    {
+        // The progress bar is gone before anything else is written.
+        Progress progress(numbers.size());
+        for (std::size_t i = 0; i < numbers.size() && failure.isEmpty(); ++i) {
+            try {
+                figures.push_back(measureNumber(
+                    numbers[i], [&](std::size_t scan) { progress.show(i, numbers[i], scan); }));
+            } catch (const std::exception& error) {
+                failure = QString::fromStdString(failureSentence(numbers[i], error));
+            }
         }
     }
+    if (!failure.isEmpty())
+        return fail(failure, kFailed);
 
     // Every output is tried; each one that fails is reported.
     int status = 0;

@@ -20,10 +20,8 @@ class QTableView;
 class QTimer;
 
 namespace faktorlupe::vergleich {
-class FiguresTable;
-}
 
-namespace faktorlupe::vergleich {
+class FiguresTable;
 
 // "Faktorlupe – Laufzeitvergleich": the chart of faktorlupe-vergleich, filled in live while the
 // numbers are measured, beside a table of the same figures. A line takes more numbers, a switch
