@@ -165,6 +165,7 @@ TEST_F(ComparisonWindowTest, AFailureIsSaidAndTheFiguresMeasuredSoFarStay) {
                                            "Arbeitsspeicher reichte nicht.");
     source->finish({false, failure});
     EXPECT_EQ(find<QLabel>("measurementProblem")->text(), failure);
+    EXPECT_TRUE(find<QLabel>("measurementProblem")->isVisible());
     EXPECT_EQ(find<QTableView>()->model()->rowCount(), 1);
     EXPECT_EQ(find<QProgressBar>("progress")->text(), "1 von 1");
     EXPECT_FALSE(find<QPushButton>("cancel")->isEnabled());

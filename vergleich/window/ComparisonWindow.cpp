@@ -95,6 +95,7 @@ ComparisonWindow::ComparisonWindow(std::unique_ptr<MeasurementSource> source, Sc
     m_progress->setAccessibleName(QStringLiteral("Fortschritt"));
     m_measurementProblem->setObjectName(QStringLiteral("measurementProblem"));
     showAsProblem(*m_measurementProblem);
+    m_measurementProblem->hide(); // until a measurement fails
     m_cancel->setText(QStringLiteral("&Abbrechen"));
     m_cancel->setEnabled(false);
     m_logarithmic->setText(QStringLiteral("&Logarithmische Achsen"));
@@ -164,7 +165,7 @@ void ComparisonWindow::startNext() {
     if (numbers.empty())
         return;
     m_cancel->setEnabled(true);
-    m_measurementProblem->clear();
+    m_measurementProblem->hide();
     m_source->start(
         std::move(numbers), [this](const NumberFigures& figures) { received(figures); },
         [this](const MeasurementEnd& end) { finished(end); });
@@ -187,8 +188,10 @@ void ComparisonWindow::finished(const MeasurementEnd& end) {
     m_series.finished(!end.failure.isEmpty());
     m_cancel->setEnabled(false);
     // After a failure the figures measured so far stay, with a sentence saying why no more came.
-    if (!end.failure.isEmpty())
+    if (!end.failure.isEmpty()) {
         m_measurementProblem->setText(end.failure);
+        m_measurementProblem->show();
+    }
     redraw();
     startNext();
     showProgress();
