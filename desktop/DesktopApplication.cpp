@@ -1,9 +1,13 @@
 #include "desktop/DesktopApplication.h"
 
+#include "desktop/LineEditAccessible.h"
+
 #include <QApplication>
 
 namespace faktorlupe {
 
-void prepareDesktopApplication(QApplication&) {}
+void prepareDesktopApplication(QApplication&) {
+    installLineEditAccessibility();
+}
 
 } // namespace faktorlupe

@@ -12,8 +12,4 @@ QString preciseFiguresText(const ScanFigures& figures, const std::string& decima
         .arg(figures.divisors);
 }
 
-QString resultAnnouncement(const ScanFigures& figures, const QString& timeText) {
-    return QStringLiteral("%1 Teiler, %2 Sekunden").arg(figures.divisors).arg(timeText);
-}
-
 } // namespace faktorlupe

@@ -12,8 +12,4 @@ namespace faktorlupe {
 // with the given decimal separator and without an exponent.
 QString preciseFiguresText(const ScanFigures& figures, const std::string& decimalSeparator);
 
-// What a screen reader says when a scan has ended: "4 Teiler, 0 Sekunden", with the time as
-// its box shows it.
-QString resultAnnouncement(const ScanFigures& figures, const QString& timeText);
-
 } // namespace faktorlupe

@@ -1,8 +1,10 @@
 #include "form/MainForm.h"
 
+#include "form/ComparisonLauncher.h"
 #include "form/ErrorReport.h"
 #include "form/FiguresText.h"
 #include "runtime/RuntimeError.h"
+#include "scans/ResultTexts.h"
 #include "scans/Scans.h"
 
 #include <QAccessible>
@@ -13,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QShortcut>
+#include <QStatusBar>
 #include <algorithm>
 #include <cmath>
 #include <exception>
@@ -56,21 +60,11 @@ template <typename Work> std::optional<RuntimeError> caught(Work&& work) {
     return std::nullopt;
 }
 
-// A screen reader speaks a changed description of the focused control. Pressing a button twice
-// for the same result must be heard twice, so an unchanged description is announced anew.
-void announce(QWidget& widget, const QString& description) {
-    if (widget.accessibleDescription() != description) {
-        widget.setAccessibleDescription(description);
-        return;
-    }
-    QAccessibleEvent event(&widget, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
-}
-
-// The factor that fits the designed form into a frame of the given size.
-double fittingFactor(QSize frame) {
-    const double factor = std::min(static_cast<double>(frame.width()) / kDesignedSize.width(),
-                                   static_cast<double>(frame.height()) / kDesignedSize.height());
+// The factor that fits the designed form and its status line into a frame of the given size.
+double fittingFactor(QSize frame, int statusHeight) {
+    const double factor =
+        std::min(static_cast<double>(frame.width()) / kDesignedSize.width(),
+                 static_cast<double>(frame.height()) / (kDesignedSize.height() + statusHeight));
     return std::max(factor, kSmallestFactor);
 }
 
@@ -78,7 +72,8 @@ double fittingFactor(QSize frame) {
 
 MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
     : m_clientArea(new QWidget), m_controls(createControls(*m_clientArea)),
-      m_view(m_controls, [this] { return m_closed; }), m_stopwatch(std::move(stopwatch)),
+      m_statusLine(*statusBar()), m_view(m_controls, [this] { return m_closed; }),
+      m_stopwatch(std::move(stopwatch)),
       m_reportError(reportError ? std::move(reportError) : ErrorReporter(showErrorReport)),
       m_rows{{{runFullScan, m_controls.cmdAlle, Box::txtAlle, Box::txtZeitAlle,
                m_controls.txtZeitAlle},
@@ -97,11 +92,14 @@ MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
     font.setPointSizeF(kFormFontPointSize);
     setFont(font);
 
-    setMinimumSize(static_cast<int>(std::ceil(kDesignedSize.width() * kSmallestFactor)),
-                   static_cast<int>(std::ceil(kDesignedSize.height() * kSmallestFactor)));
+    // The status line scales with the form, from its height at the designed size.
+    m_statusHeight = statusBar()->sizeHint().height();
+    setMinimumSize(
+        static_cast<int>(std::ceil(kDesignedSize.width() * kSmallestFactor)),
+        static_cast<int>(std::ceil((kDesignedSize.height() + m_statusHeight) * kSmallestFactor)));
     // Opens at the designed size. A window system shrinks a resizable window that does not fit
     // its screen, which it could not do while the window had a fixed size.
-    resize(kDesignedSize);
+    resize(kDesignedSize.width(), kDesignedSize.height() + m_statusHeight);
 
     connect(m_controls.cmdAlle, &QPushButton::clicked, this, &MainForm::cmdAlle_Click);
     connect(m_controls.cmdHalbe, &QPushButton::clicked, this, &MainForm::cmdHalbe_Click);
@@ -109,6 +107,8 @@ MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
     connect(m_controls.Command1, &QPushButton::clicked, this, &MainForm::Command1_Click);
     connect(m_controls.Command2, &QPushButton::clicked, this, &MainForm::Command2_Click);
     connect(m_controls.Command3, &QPushButton::clicked, this, &MainForm::Command3_Click);
+    auto* comparison = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    connect(comparison, &QShortcut::activated, this, &MainForm::openComparisonWindow);
 }
 
 void MainForm::cmdAlle_Click() {
@@ -128,6 +128,10 @@ void MainForm::Command2_Click() {
 }
 void MainForm::Command3_Click() {
     clearRow(m_rows[2]);
+}
+
+void MainForm::openComparisonWindow() {
+    m_statusLine.announce(openComparison(m_controls.txtEingabe->text()));
 }
 
 void MainForm::runScan(const Row& row) {
@@ -163,10 +167,19 @@ void MainForm::runOneScan(const Row& row) {
 }
 
 void MainForm::showFigures(const Row& row, const ScanFigures& figures) {
-    const QString precise = preciseFiguresText(figures, m_stopwatch.decimalSeparator());
-    row.timeBox->setToolTip(precise);
-    row.timeBox->setAccessibleDescription(precise);
-    announce(*row.button, resultAnnouncement(figures, row.timeBox->text()));
+    const std::string& separator = m_stopwatch.decimalSeparator();
+    row.timeBox->setToolTip(preciseFiguresText(figures, separator));
+    row.timeBox->setAccessibleDescription(QString::fromStdString(
+        spokenFigures(figures.seconds, figures.candidates, figures.divisors, separator)));
+    const QString spoken = QString::fromStdString(
+        spokenResult(figures.divisors, m_view.text(row.result), row.timeBox->text().toStdString(),
+                     figures.seconds, separator));
+    // Also the button tells its last result, when the focus comes back to it.
+    row.button->setAccessibleDescription(spoken);
+    m_statusLine.announce(QString::fromStdString(statusLineText(
+                              row.button->text().toStdString(), m_state.zahl, figures.seconds,
+                              figures.candidates, figures.divisors, separator)),
+                          spoken);
 }
 
 void MainForm::clearRow(const Row& row) {
@@ -178,6 +191,7 @@ void MainForm::clearRow(const Row& row) {
     row.timeBox->setToolTip({});
     row.timeBox->setAccessibleDescription({});
     row.button->setAccessibleDescription({});
+    m_statusLine.show({});
     if (error)
         m_reportError(this, *error);
 }
@@ -192,8 +206,11 @@ void MainForm::closeEvent(QCloseEvent* event) {
 // handled, so a resize waits for the loop's end.
 void MainForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    const QSize area = m_clientArea->size();
-    m_scaleFactor = fittingFactor(area);
+    m_scaleFactor = fittingFactor(size(), m_statusHeight);
+    const int statusHeight = static_cast<int>(std::lround(m_statusHeight * m_scaleFactor));
+    statusBar()->setFixedHeight(statusHeight);
+    m_statusLine.scale(m_scaleFactor);
+    const QSize area(width(), height() - statusHeight);
     const QSize drawn(static_cast<int>(std::lround(kDesignedSize.width() * m_scaleFactor)),
                       static_cast<int>(std::lround(kDesignedSize.height() * m_scaleFactor)));
     placeControls(m_controls, m_scaleFactor,

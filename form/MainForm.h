@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/Controls.h"
+#include "form/StatusLine.h"
 #include "form/WidgetFormView.h"
 #include "scans/ScanFigures.h"
 #include "scans/ScanState.h"
@@ -18,7 +19,8 @@ class RuntimeError;
 // The one window: an input box, three scan buttons with their result and time boxes, three
 // clear buttons and two labels. Each button's click runs one handler to its end; the scans'
 // logic lives in scans/ and reaches the boxes through this form's FormView. The frame can be
-// resized, and the whole form scales with it.
+// resized, and the whole form scales with it. Below the form a status line shows each scan's
+// precise figures and has them spoken; Ctrl+L opens the comparison for the input's number.
 class MainForm final : public QMainWindow {
 public:
     // How a run-time error raised in a handler is reported; the program goes on afterwards.
@@ -27,6 +29,7 @@ public:
     explicit MainForm(ErrorReporter reportError = nullptr, Stopwatch stopwatch = Stopwatch());
 
     const Controls& controls() const { return m_controls; }
+    const StatusLine& statusLine() const { return m_statusLine; }
     // The factor by which the form is drawn: 1 at its designed size.
     double scaleFactor() const { return m_scaleFactor; }
 
@@ -36,6 +39,8 @@ public:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    // Ctrl+L: the comparison window for the number in the input box.
+    void openComparisonWindow();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -60,12 +65,15 @@ private:
 
     QWidget* m_clientArea;
     Controls m_controls;
+    StatusLine m_statusLine;
     WidgetFormView m_view;
     ScanState m_state;
     Stopwatch m_stopwatch;
     ErrorReporter m_reportError;
     std::array<Row, 3> m_rows;
     double m_scaleFactor = 1;
+    // The status line's height at the designed size.
+    int m_statusHeight = 0;
     bool m_scanRunning = false;
     bool m_closed = false;
     // Scan clicks that arrived while another scan ran, in click order.

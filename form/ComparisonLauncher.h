@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace faktorlupe {
+
+// Opens the comparison window of faktorlupe-vergleich for a number, as a program of its own, so
+// that the main form links none of the comparison's code. The program is looked for beside the
+// running one, as installed (/usr/bin), and where the build tree puts it (build/vergleich/ beside
+// build/app/). Returns what the status line says about it: which number is being compared, or
+// why nothing was started.
+QString openComparison(const QString& inputText);
+
+// The comparison program that openComparison starts, or an empty text when there is none.
+QString comparisonProgram();
+
+} // namespace faktorlupe

@@ -1,0 +1,98 @@
+#include "scans/ResultTexts.h"
+
+#include "runtime/DurationText.h"
+
+#include <vector>
+
+namespace faktorlupe {
+namespace {
+
+// A list entry is " -" followed by the number's text, which starts with a blank when the number
+// is positive and with its sign when it is negative: "1 - 6", "1 --6".
+std::vector<std::string_view> divisorEntries(std::string_view list) {
+    std::vector<std::string_view> entries;
+    while (!list.empty()) {
+        const std::size_t separator = list.find(" -");
+        std::string_view entry = list.substr(0, separator);
+        while (!entry.empty() && entry.front() == ' ')
+            entry.remove_prefix(1);
+        if (!entry.empty())
+            entries.push_back(entry);
+        if (separator == std::string_view::npos)
+            break;
+        list.remove_prefix(separator + 2);
+    }
+    return entries;
+}
+
+struct SpokenUnit {
+    std::string_view symbol;
+    const char* one;
+    const char* many;
+};
+
+constexpr SpokenUnit kSpokenUnits[] = {{"s", "Sekunde", "Sekunden"},
+                                       {"ms", "Millisekunde", "Millisekunden"},
+                                       {"µs", "Mikrosekunde", "Mikrosekunden"},
+                                       {"ns", "Nanosekunde", "Nanosekunden"}};
+
+constexpr std::string_view kNoBreakSpace = "\u00A0";
+
+std::string counted(std::int64_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+} // namespace
+
+std::string spokenDivisorList(std::string_view resultBoxText) {
+    const std::vector<std::string_view> entries = divisorEntries(resultBoxText);
+    std::string spoken;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (i > 0)
+            spoken += i + 1 == entries.size() ? " und " : ", ";
+        spoken += entries[i];
+    }
+    return spoken;
+}
+
+std::string spokenDuration(double seconds, std::string_view decimalSeparator) {
+    const std::string written = secondsWithUnit(seconds, decimalSeparator);
+    const std::size_t space = written.find(kNoBreakSpace);
+    if (space == std::string::npos)
+        return written + " Sekunden";
+    const std::string_view figure = std::string_view(written).substr(0, space);
+    const std::string_view symbol = std::string_view(written).substr(space + kNoBreakSpace.size());
+    for (const SpokenUnit& unit : kSpokenUnits)
+        if (unit.symbol == symbol)
+            return std::string(figure) + " " + (figure == "1" ? unit.one : unit.many);
+    return written;
+}
+
+std::string spokenResult(std::int64_t divisors, std::string_view resultBoxText,
+                         std::string_view timeBoxText, double seconds,
+                         std::string_view decimalSeparator) {
+    std::string spoken = std::to_string(divisors) + " Teiler";
+    if (divisors <= kDivisorsReadOut)
+        if (const std::string list = spokenDivisorList(resultBoxText); !list.empty())
+            spoken += ": " + list;
+    spoken += ", " + std::string(timeBoxText) + (timeBoxText == "1" ? " Sekunde" : " Sekunden");
+    return spoken + ", genau " + spokenDuration(seconds, decimalSeparator);
+}
+
+std::string spokenFigures(double seconds, std::int64_t candidates, std::int64_t divisors,
+                          std::string_view decimalSeparator) {
+    return "genau " + spokenDuration(seconds, decimalSeparator) + ", " +
+           counted(candidates, "Kandidat", "Kandidaten") + ", " +
+           counted(divisors, "Teiler", "Teiler");
+}
+
+std::string statusLineText(std::string_view rowName, std::int64_t number, double seconds,
+                           std::int64_t candidates, std::int64_t divisors,
+                           std::string_view decimalSeparator) {
+    return std::string(rowName) + " mit " + std::to_string(number) + ": " +
+           secondsWithUnit(seconds, decimalSeparator) + " · " +
+           counted(candidates, "Kandidat", "Kandidaten") + " · " +
+           counted(divisors, "Teiler", "Teiler");
+}
+
+} // namespace faktorlupe
