@@ -1,6 +1,7 @@
 // Faktorlupe: finds the divisors of a number in three ways and times each of them.
 #include "desktop/DesktopApplication.h"
 #include "desktop/DesktopStart.h"
+#include "desktop/ScreenFit.h"
 #include "form/MainForm.h"
 
 #include <QApplication>
@@ -52,6 +53,7 @@ int main(int argc, char* argv[]) {
     // The window belongs to its desktop entry: its icon and launcher on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral(FAKTORLUPE_APP_ID));
     faktorlupe::MainForm form;
+    faktorlupe::fitIntoScreen(form);
     form.show();
     return QApplication::exec();
 }

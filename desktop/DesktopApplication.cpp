@@ -1,6 +1,8 @@
 #include "desktop/DesktopApplication.h"
 
+#include "desktop/FocusFrame.h"
 #include "desktop/LineEditAccessible.h"
+#include "desktop/ReturnPressesButtons.h"
 
 #include <QApplication>
 
@@ -8,6 +10,8 @@ namespace faktorlupe {
 
 void prepareDesktopApplication(QApplication&) {
     installLineEditAccessibility();
+    letReturnPressButtons();
+    showFocusFrames();
 }
 
 } // namespace faktorlupe

@@ -4,8 +4,10 @@ class QApplication;
 
 namespace faktorlupe {
 
-// Prepares a Faktorlupe program for the desktop it runs on: called once, right after its
-// QApplication is made and before it opens a window.
+// Prepares a Faktorlupe program for the desktop it runs on: one-line boxes that screen readers
+// can read whole and by word, Return that presses the focused button, and a focus frame on
+// every control. Called once, right after its QApplication is made and before it opens a
+// window; each window calls fitIntoScreen (desktop/ScreenFit.h) before it is shown.
 void prepareDesktopApplication(QApplication& application);
 
 } // namespace faktorlupe

@@ -1,7 +1,7 @@
+#include "RecordingFormView.h"
 #include "form/ErrorReport.h"
 #include "form/MainForm.h"
 #include "runtime/RuntimeError.h"
-#include "RecordingFormView.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -53,21 +53,35 @@ TEST_F(HandlersTest, EachButtonRunsItsScanIntoItsRow) {
         EXPECT_EQ(box->text(), "0");
     EXPECT_EQ(c.txtEingabe->text(), "717313");
     EXPECT_TRUE(reported.empty());
-    // Beside the time box's whole hundredths, its tooltip and description give the exact figures
-    // (the stopped clock's separator is the comma); the button's description tells the result.
+    // Beside the time box's whole hundredths, its tooltip gives the exact figures (the stopped
+    // clock's separator is the comma) and its description the same in words for speech; the
+    // button's description tells the result in words, the status line the last scan's figures.
     const QRegularExpression exactSeconds(QStringLiteral("^genau (0|0,0*[1-9][0-9]{0,2}) s · "));
-    const QString figures[] = {QString::fromUtf8("717312 Kandidaten · 4 Teiler"),
-                               QString::fromUtf8("358655 Kandidaten · 4 Teiler"),
-                               QString::fromUtf8("845 Kandidaten · 4 Teiler")};
+    const QRegularExpression spokenSeconds(
+        QStringLiteral("^genau [0-9]+(,[0-9]+)? (Nano|Mikro|Milli)?(s|S)ekunden?, "));
+    const char* figures[] = {"717312 Kandidaten · 4 Teiler", "358655 Kandidaten · 4 Teiler",
+                             "845 Kandidaten · 4 Teiler"};
+    const char* spokenFigures[] = {", 717312 Kandidaten, 4 Teiler", ", 358655 Kandidaten, 4 Teiler",
+                                   ", 845 Kandidaten, 4 Teiler"};
     const QLineEdit* timeBoxes[] = {c.txtZeitAlle, c.txtZeitHalbe, c.txtZeitWurzel};
     for (int row = 0; row < 3; ++row) {
         const QString tooltip = timeBoxes[row]->toolTip();
         EXPECT_TRUE(exactSeconds.match(tooltip).hasMatch()) << tooltip.toStdString();
-        EXPECT_TRUE(tooltip.endsWith(figures[row])) << tooltip.toStdString();
-        EXPECT_EQ(timeBoxes[row]->accessibleDescription(), tooltip);
+        EXPECT_TRUE(tooltip.endsWith(QString::fromUtf8(figures[row]))) << tooltip.toStdString();
+        const QString described = timeBoxes[row]->accessibleDescription();
+        EXPECT_TRUE(spokenSeconds.match(described).hasMatch()) << described.toStdString();
+        EXPECT_TRUE(described.endsWith(QString::fromUtf8(spokenFigures[row])))
+            << described.toStdString();
     }
     for (const QPushButton* button : {c.cmdAlle, c.cmdHalbe, c.cmdWurzel})
-        EXPECT_EQ(button->accessibleDescription(), "4 Teiler, 0 Sekunden");
+        EXPECT_TRUE(button->accessibleDescription().startsWith(
+            "4 Teiler: 1, 71, 10103 und 717313, 0 Sekunden, genau "))
+            << button->accessibleDescription().toStdString();
+    const QString status = form.statusLine().shownText();
+    EXPECT_TRUE(status.startsWith(QString::fromUtf8("Algorithmus >Wurzel< mit 717313: ")))
+        << status.toStdString();
+    EXPECT_TRUE(status.endsWith(QString::fromUtf8(" · 845 Kandidaten · 4 Teiler")))
+        << status.toStdString();
 }
 
 struct Row {

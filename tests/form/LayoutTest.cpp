@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -168,12 +169,23 @@ TEST_P(LayoutTest, ControlMatchesTheDesign) {
 INSTANTIATE_TEST_SUITE_P(Form, LayoutTest, ::testing::ValuesIn(kLayout),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The height of the status line under the form at the designed size.
+int statusLineHeight(const MainForm& form) {
+    return form.statusBar()->sizeHint().height();
+}
+
 TEST(FormTest, WindowHasTheDesignedClientAreaAndTitle) {
     MainForm form;
+    const int status = statusLineHeight(form);
+    form.show();
+    QApplication::processEvents();
     EXPECT_EQ(form.windowTitle(), "Faktorlupe");
-    EXPECT_EQ(form.size(), QSize(870, 589));
+    // The form at its designed size, and the status line below it.
+    EXPECT_EQ(form.centralWidget()->geometry(), QRect(0, 0, 870, 589));
+    EXPECT_GT(status, 10);
+    EXPECT_EQ(form.statusBar()->geometry(), QRect(0, 589, 870, status));
     // Resizable down to six tenths of the design, where the texts are still readable.
-    EXPECT_EQ(form.minimumSize(), QSize(522, 354));
+    EXPECT_EQ(form.minimumSize(), QSize(522, static_cast<int>(std::ceil((589 + status) * 0.6))));
     EXPECT_GT(form.maximumSize().width(), 870 * 4);
     const QList<QSize> iconSizes = form.windowIcon().availableSizes();
     EXPECT_TRUE(iconSizes.contains(QSize(48, 48)) && iconSizes.contains(QSize(96, 96)));
@@ -187,13 +199,14 @@ TEST(FormTest, DrawsAtTheDevicePixelRatio) {
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
         EXPECT_EQ(form.devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
     }
-    const QPixmap drawn = form.grab();
+    const QPixmap drawn = form.centralWidget()->grab();
     EXPECT_EQ(drawn.devicePixelRatio(), form.devicePixelRatioF());
     EXPECT_EQ(drawn.size(), QSize(870, 589) * form.devicePixelRatioF());
-    EXPECT_EQ(form.size(), QSize(870, 589));
+    EXPECT_EQ(form.centralWidget()->size(), QSize(870, 589));
 }
 
-// The whole form scales by the smaller of width/870 and height/589 and stays centred: every
+// The whole form scales by the smaller of width/870 and height/589 (the status line's own share
+// of the height set aside) and stays centred: every
 // control's edges are its designed edges times the factor, rounded, and so is its font.
 struct Scaling {
     const char* name;
@@ -207,10 +220,14 @@ class ScalingTest : public ::testing::TestWithParam<Scaling> {};
 TEST_P(ScalingTest, ControlsScaleByOneFactor) {
     const Scaling& scaling = GetParam();
     MainForm form;
+    // The frame holds the form and the status line, which scales with it.
+    const int status = static_cast<int>(std::lround(statusLineHeight(form) * scaling.factor));
     form.show();
-    form.resize(scaling.frame);
+    form.resize(scaling.frame + QSize(0, status));
     QApplication::processEvents();
     EXPECT_DOUBLE_EQ(form.scaleFactor(), scaling.factor);
+    EXPECT_EQ(form.statusBar()->height(), status);
+    EXPECT_DOUBLE_EQ(form.statusBar()->font().pointSizeF(), 11 * scaling.factor);
     for (const char* name : {"txtEingabe", "cmdWurzel", "txtZeitHalbe", "txtWurzel", "Command3"}) {
         const Expected& expected =
             *std::find_if(std::begin(kLayout), std::end(kLayout),

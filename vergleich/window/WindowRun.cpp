@@ -2,6 +2,7 @@
 
 #include "desktop/DesktopApplication.h"
 #include "desktop/DesktopStart.h"
+#include "desktop/ScreenFit.h"
 #include "vergleich/window/ComparisonWindow.h"
 #include "vergleich/worker/ThreadedMeasurement.h"
 
@@ -19,6 +20,7 @@ std::unique_ptr<QApplication> startWindowApplication(int& argc, char* argv[]) {
 
 int runComparisonWindow(const std::vector<std::int32_t>& numbers, Scale scale) {
     ComparisonWindow window(std::make_unique<ThreadedMeasurement>(), scale);
+    fitIntoScreen(window);
     window.show();
     window.measure(numbers);
     return QApplication::exec();

@@ -1,0 +1,38 @@
+#include "desktop/ReturnPressesButtons.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace faktorlupe {
+namespace {
+
+class ReturnFilter final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button == nullptr || !button->hasFocus() || !button->isEnabled())
+            return false;
+        // Held down, Return repeats; a button pressed by one key press is clicked once.
+        if (!key->isAutoRepeat())
+            button->animateClick();
+        return true;
+    }
+};
+
+} // namespace
+
+void letReturnPressButtons() {
+    qApp->installEventFilter(new ReturnFilter(qApp));
+}
+
+} // namespace faktorlupe
