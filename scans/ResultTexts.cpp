@@ -89,8 +89,9 @@ std::string spokenFigures(double seconds, std::int64_t candidates, std::int64_t 
 std::string statusLineText(std::string_view rowName, std::int64_t number, double seconds,
                            std::int64_t candidates, std::int64_t divisors,
                            std::string_view decimalSeparator) {
-    return std::string(rowName) + " mit " + std::to_string(number) + ": " +
-           secondsWithUnit(seconds, decimalSeparator) + " · " +
+    // No time at all has no unit of its own; it is written in seconds.
+    const std::string time = seconds == 0 ? "0\u00A0s" : secondsWithUnit(seconds, decimalSeparator);
+    return std::string(rowName) + " mit " + std::to_string(number) + ": " + time + " · " +
            counted(candidates, "Kandidat", "Kandidaten") + " · " +
            counted(divisors, "Teiler", "Teiler");
 }
