@@ -1,0 +1,197 @@
+#!/usr/bin/env bash
+# Uses every function of both windows with the keyboard alone, as a person without a mouse
+# does: xdotool sends keys only, never moves or clicks the mouse. In the main window: typing a
+# number, each scan button with Return or Space, each "x" with Return or Space, reading every box
+# through its own copy, the error report closed with Return, Ctrl+L. In the comparison window
+# that Ctrl+L opens: a number typed and measured with Return, "Messen" pressed with Return,
+# "Abbrechen", the axes switch, the table copied, "Speichern …" through Qt's file dialog. Saves
+# screenshots of the status line and the focus frame, light and dark. Run it in an X server:
+#   xvfb-run -a keyboard-end-to-end.sh PATH/TO/faktorlupe OUTPUT_DIR
+# The comparison program is found by faktorlupe itself, beside it as in the build tree.
+set -euo pipefail
+app=$1
+out=$2
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do
+        { kill "$pid" && wait "$pid"; } 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# A window manager gives each new window the keyboard focus, as a desktop does.
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+
+# The focused box's whole text, through its own select-all and copy; "<leer>" stays in the
+# clipboard when the box is empty.
+copied() {
+    printf '%s' '<leer>' | xclip -selection clipboard >/dev/null 2>&1
+    xdotool key ctrl+a ctrl+c
+    local text='<leer>'
+    for _ in $(seq 10); do
+        sleep 0.1
+        text=$(xclip -o -selection clipboard 2>/dev/null || true)
+        [ "$text" != '<leer>' ] && break
+    done
+    [ "$text" = '<leer>' ] && text=''
+    printf '%s' "$text"
+}
+# Tab order of the main form from the input box: the three scan buttons, the three result
+# boxes with the time boxes between, then the three "x" buttons.
+declare -A tabs=(
+    [txtEingabe]=0 [cmdAlle]=1 [cmdHalbe]=2 [cmdWurzel]=3 [txtAlle]=4 [txtZeitAlle]=5
+    [txtHalbe]=6 [txtWurzel]=7 [txtZeitHalbe]=8 [txtZeitWurzel]=9 [Command1]=10 [Command2]=11
+    [Command3]=12
+)
+# Goes to a control with Tab, round the chain of 13 from the control that has the focus; it
+# starts in the input box, and a closed report gives it back to the button that was pressed.
+at=0
+go() {
+    local n=$(((tabs[$1] - at + 13) % 13))
+    # shellcheck disable=SC2046
+    [ "$n" -gt 0 ] && xdotool key --delay 30 $(printf 'Tab %.0s' $(seq "$n"))
+    at=${tabs[$1]}
+    sleep 0.1
+}
+expect_box() {
+    go "$1"
+    local actual
+    actual=$(copied)
+    [ "$actual" = "$2" ] || fail "$1 holds '$actual', expected '$2'"
+    echo "ok: $1 = '$2'"
+}
+type_number() {
+    go txtEingabe
+    xdotool key ctrl+a
+    xdotool type --delay 20 -- "$1"
+}
+
+"$app" &
+pids+=($!)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Faktorlupe$' | head -n 1)
+[ -n "$window" ] || fail "the window did not appear"
+sleep 0.5
+
+type_number 97
+go cmdAlle && xdotool key Return
+go cmdHalbe && xdotool key space
+go cmdWurzel && xdotool key KP_Enter
+sleep 0.3
+for box in txtAlle txtHalbe txtWurzel; do expect_box "$box" '1 - 97'; done
+for box in txtZeitAlle txtZeitHalbe txtZeitWurzel; do expect_box "$box" '0'; done
+type_number 717313
+go cmdAlle && xdotool key Return
+expect_box txtAlle '1 - 71 - 10103 - 717313'
+go Command1 && xdotool key Return
+expect_box txtAlle ''
+expect_box txtZeitAlle ''
+go Command2 && xdotool key space
+expect_box txtHalbe ''
+go Command3 && xdotool key Return
+expect_box txtWurzel ''
+echo "ok: Return and Space press the scan and \"x\" buttons"
+
+# A number beyond the 32-bit range: the report, closed with Return, leaves the program going.
+type_number 2147483648
+go cmdAlle && xdotool key Return
+report=''
+for _ in $(seq 50); do
+    report=$(xdotool search --onlyvisible --name '^Faktorlupe$' | grep -vx "$window" | head -n 1 || true)
+    [ -n "$report" ] && break
+    sleep 0.1
+done
+[ -n "$report" ] || fail "no error report appeared"
+xdotool key Return
+sleep 0.5
+xdotool search --onlyvisible --name '^Faktorlupe$' | grep -qx "$report" && fail "the report is still open"
+echo "ok: the error report opened and closed with Return"
+
+# The screenshots: the status line after a scan, the focus frame on the button pressed.
+type_number 717313
+go cmdWurzel && xdotool key Return
+sleep 0.5
+import -window "$window" "$out/faktorlupe-statuszeile.png"
+echo "ok: screenshot of the status line and the focus frame saved to $out/faktorlupe-statuszeile.png"
+
+# Ctrl+L: the comparison window for the input's number.
+xdotool key ctrl+l
+comparison=$(timeout 20 xdotool search --sync --onlyvisible --name '^Faktorlupe – Laufzeitvergleich$' | head -n 1)
+[ -n "$comparison" ] || fail "Ctrl+L opened no comparison window"
+# A program of its own, which the cleanup ends too.
+pids+=("$(xdotool getwindowpid "$comparison")")
+echo "ok: Ctrl+L opened the comparison window"
+sleep 1
+# Alt+Z reaches the numbers line; the table is three Tabs on (past "Messen" and the chart).
+table_holds() {
+    xdotool key alt+z Tab Tab Tab
+    local rows
+    for _ in $(seq "${3:-40}"); do
+        rows=$(copied | grep -cE "^($1)"$'\t' || true)
+        [ "$rows" = "$2" ] && return 0
+        sleep 0.5
+    done
+    return 1
+}
+xdotool key alt+z
+xdotool type --delay 20 '101'
+xdotool key Return
+table_holds '717313|101' 2 || fail "the table does not hold 717313 and 101"
+echo "ok: the number typed and Return measured it beside the one Ctrl+L gave"
+xdotool key alt+z
+xdotool type --delay 20 '1009'
+xdotool key Tab Return
+table_holds '717313|101|1009' 3 || fail "Return on Messen did not measure 1009"
+echo "ok: Return on Messen measured 1009"
+
+# Abbrechen (Alt+A) stops the measuring at once, in the middle of a large prime that takes
+# seconds: a number typed next is measured at once, and neither of the two before it ever.
+xdotool key alt+z
+xdotool type --delay 20 '1000000007 13'
+xdotool key Return
+sleep 0.5
+xdotool key alt+a
+sleep 0.2
+xdotool key alt+z
+xdotool type --delay 20 '17'
+xdotool key Return
+table_holds '17' 1 4 || fail "after Abbrechen 17 was not measured at once"
+table_holds '1000000007|13' 0 1 || fail "Abbrechen did not stop the measuring"
+echo "ok: Abbrechen stopped the measuring at once"
+
+# The axes switch with Alt+L, then Speichern … through the file dialog, with Return.
+xdotool key alt+l
+sleep 0.3
+xdotool key alt+s
+dialog=$(timeout 10 xdotool search --sync --onlyvisible --name 'Speichern' | head -n 1 || true)
+[ -n "$dialog" ] || fail "Speichern … opened no dialog"
+sleep 0.5
+xdotool key ctrl+a
+xdotool type --delay 20 "$work/vergleich.png"
+xdotool key Return
+for _ in $(seq 30); do [ -s "$work/vergleich.png" ] && break; sleep 0.2; done
+[ -s "$work/vergleich.png" ] || fail "Speichern … wrote no file"
+[ "$(head -c 4 "$work/vergleich.png" | tail -c 3)" = PNG ] || fail "Speichern … wrote no PNG"
+echo "ok: Speichern … wrote the chart through the file dialog"
+import -window "$comparison" "$out/faktorlupe-tastatur-laufzeitvergleich.png"
+
+# The same status line and focus frame under a dark GNOME theme.
+kill "${pids[1]}"
+QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark "$app" &
+pids+=($!)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Faktorlupe$' | head -n 1)
+[ -n "$window" ] || fail "the window did not appear under the dark theme"
+at=0
+sleep 0.5
+go cmdWurzel && xdotool key Return
+sleep 0.5
+import -window "$window" "$out/faktorlupe-statuszeile-dunkel.png"
+echo "ok: screenshot under the dark theme saved to $out/faktorlupe-statuszeile-dunkel.png"
+echo "1 passed, 0 failed"
