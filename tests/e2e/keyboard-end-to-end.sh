@@ -6,8 +6,9 @@
 # that Ctrl+L opens: a number typed and measured with Return, "Messen" pressed with Return,
 # "Abbrechen", the axes switch, the table copied, "Speichern …" through Qt's file dialog. Saves
 # screenshots of the status line and the focus frame, light and dark. Run it in an X server:
-#   xvfb-run -a keyboard-end-to-end.sh PATH/TO/faktorlupe OUTPUT_DIR
-# The comparison program is found by faktorlupe itself, beside it as in the build tree.
+#   xvfb-run -a -s "-screen 0 1920x1080x24" keyboard-end-to-end.sh PATH/TO/faktorlupe OUTPUT_DIR
+# The comparison program is found by faktorlupe itself, beside it as in the build tree. At the
+# end both windows open at twice the size and must fit the screen.
 set -euo pipefail
 app=$1
 out=$2
@@ -126,7 +127,8 @@ xdotool key ctrl+l
 comparison=$(timeout 20 xdotool search --sync --onlyvisible --name '^Faktorlupe – Laufzeitvergleich$' | head -n 1)
 [ -n "$comparison" ] || fail "Ctrl+L opened no comparison window"
 # A program of its own, which the cleanup ends too.
-pids+=("$(xdotool getwindowpid "$comparison")")
+comparison_pid=$(xdotool getwindowpid "$comparison")
+pids+=("$comparison_pid")
 echo "ok: Ctrl+L opened the comparison window"
 sleep 1
 # Alt+Z reaches the numbers line; the table is three Tabs on (past "Messen" and the chart).
@@ -181,6 +183,7 @@ for _ in $(seq 30); do [ -s "$work/vergleich.png" ] && break; sleep 0.2; done
 [ "$(head -c 4 "$work/vergleich.png" | tail -c 3)" = PNG ] || fail "Speichern … wrote no PNG"
 echo "ok: Speichern … wrote the chart through the file dialog"
 import -window "$comparison" "$out/faktorlupe-tastatur-laufzeitvergleich.png"
+kill "$comparison_pid"
 
 # The same status line and focus frame under a dark GNOME theme.
 kill "${pids[1]}"
@@ -194,4 +197,29 @@ go cmdWurzel && xdotool key Return
 sleep 0.5
 import -window "$window" "$out/faktorlupe-statuszeile-dunkel.png"
 echo "ok: screenshot under the dark theme saved to $out/faktorlupe-statuszeile-dunkel.png"
+kill "${pids[-1]}"
+
+# At twice the size, on this 1920x1080 screen, both windows open whole within it, frame and all.
+read -r screen_width screen_height < <(xdpyinfo | awk '/dimensions:/ {split($2, s, "x"); print s[1], s[2]}')
+within_screen() {
+    local id=$1 what=$2 x y w h
+    x=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print $4}')
+    y=$(xwininfo -id "$id" | awk '/Absolute upper-left Y/ {print $4}')
+    w=$(xwininfo -id "$id" | awk '/Width:/ {print $2}')
+    h=$(xwininfo -id "$id" | awk '/Height:/ {print $2}')
+    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "$screen_width" ] &&
+        [ $((y + h)) -le "$screen_height" ] ||
+        fail "$what lies at ${w}x$h+$x+$y, beyond the ${screen_width}x$screen_height screen"
+    echo "ok: $what opens within the screen: ${w}x$h+$x+$y"
+}
+QT_SCALE_FACTOR=2 "$app" &
+pids+=($!)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Faktorlupe$' | head -n 1)
+sleep 0.5
+within_screen "$window" "the main window at QT_SCALE_FACTOR=2"
+QT_SCALE_FACTOR=2 "$(dirname "$app")/../vergleich/faktorlupe-vergleich" --fenster 11 &
+pids+=($!)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Laufzeitvergleich$' | head -n 1)
+sleep 0.5
+within_screen "$window" "the comparison window at QT_SCALE_FACTOR=2"
 echo "1 passed, 0 failed"
