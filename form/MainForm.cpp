@@ -3,6 +3,7 @@
 #include "form/ComparisonLauncher.h"
 #include "form/ErrorReport.h"
 #include "form/FiguresText.h"
+#include "form/WideHitArea.h"
 #include "runtime/RuntimeError.h"
 #include "scans/ResultTexts.h"
 #include "scans/Scans.h"
@@ -107,6 +108,7 @@ MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
     connect(m_controls.Command1, &QPushButton::clicked, this, &MainForm::Command1_Click);
     connect(m_controls.Command2, &QPushButton::clicked, this, &MainForm::Command2_Click);
     connect(m_controls.Command3, &QPushButton::clicked, this, &MainForm::Command3_Click);
+    widenHitArea(*m_clientArea, {m_controls.Command1, m_controls.Command2, m_controls.Command3});
     auto* comparison = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
     connect(comparison, &QShortcut::activated, this, &MainForm::openComparisonWindow);
 }

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -114,6 +115,41 @@ TEST_P(ClearButtonTest, EmptiesItsRowAndNothingElse) {
     // An empty row stays empty.
     (c.*GetParam().clear)->click();
     EXPECT_EQ((c.*GetParam().result)->toPlainText(), "");
+}
+
+// A click on the background beside an "x" button, within 24 pixels around its centre, presses
+// it; one further away does not. The clicks are sent where the window system sends them, to the
+// form's background, which gets only what no control covers.
+TEST_P(ClearButtonTest, BackgroundAroundItPressesIt) {
+    QWidget* background = c.Command1->parentWidget();
+    QPushButton* button = c.*GetParam().clear;
+    c.cmdAlle->click();
+    c.cmdHalbe->click();
+    c.cmdWurzel->click();
+    const auto clickAt = [&](QPoint at) {
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, background->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(background, &event);
+        }
+    };
+    const QRect drawn = button->geometry();
+    ASSERT_EQ(drawn.size(), QSize(17, 17));
+    // 3 pixels above the top and right of the right edge: within 24 pixels round the centre.
+    clickAt(QPoint(drawn.center().x(), drawn.top() - 3));
+    EXPECT_EQ((c.*GetParam().result)->toPlainText(), "");
+    c.cmdAlle->click();
+    c.cmdHalbe->click();
+    c.cmdWurzel->click();
+    clickAt(QPoint(drawn.right() + 4, drawn.center().y()));
+    EXPECT_EQ((c.*GetParam().result)->toPlainText(), "") << "right of the button";
+    c.cmdAlle->click();
+    c.cmdHalbe->click();
+    c.cmdWurzel->click();
+    // 5 pixels above: outside the 24-pixel square.
+    clickAt(QPoint(drawn.center().x(), drawn.top() - 5));
+    EXPECT_EQ((c.*GetParam().result)->toPlainText(), "1 - 71 - 10103 - 717313");
 }
 
 INSTANTIATE_TEST_SUITE_P(Form, ClearButtonTest, ::testing::ValuesIn(kRows),
