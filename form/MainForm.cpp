@@ -181,6 +181,9 @@ void MainForm::showFigures(const Row& row, const ScanFigures& figures) {
     m_statusLine.announce(QString::fromStdString(statusLineText(
                               row.button->text().toStdString(), m_state.zahl, figures.seconds,
                               figures.candidates, figures.divisors, separator)),
+                          QString::fromStdString(spokenStatusLine(
+                              row.button->accessibleName().toStdString(), m_state.zahl,
+                              figures.seconds, figures.candidates, figures.divisors, separator)),
                           spoken);
 }
 

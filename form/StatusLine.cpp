@@ -12,49 +12,54 @@ namespace {
 // The font size of the status line at the form's designed size.
 constexpr double kPointSize = 11;
 
-// The message label, told apart from every other label by its type.
-class Message final : public QLabel {};
+// What is spoken, as a widget of no size inside the status bar, told apart from every other
+// widget by its type.
+class Notice final : public QWidget {};
 
-QAccessibleInterface* messageFactory(const QString&, QObject* object) {
-    if (auto* message = dynamic_cast<Message*>(object))
-        return new QAccessibleWidget(message, QAccessible::Notification);
+QAccessibleInterface* noticeFactory(const QString&, QObject* object) {
+    if (auto* notice = dynamic_cast<Notice*>(object))
+        return new QAccessibleWidget(notice, QAccessible::Notification);
     return nullptr;
 }
 
-// The message reaches screen readers as a notification; installed before the first message
-// is made, since Qt keeps the first answer it gets for an object.
-Message* newMessage() {
+// The notice reaches screen readers as a notification; the factory is installed before the
+// first notice is made, since Qt keeps the first answer it gets for an object.
+Notice* newNotice() {
     static const bool installed = [] {
-        QAccessible::installFactory(messageFactory);
+        QAccessible::installFactory(noticeFactory);
         return true;
     }();
     (void)installed;
-    return new Message;
+    return new Notice;
 }
 
 } // namespace
 
 StatusLine::StatusLine(QStatusBar& bar)
-    : m_bar(bar), m_message(newMessage()), m_comparisonKey(new QLabel) {
+    : m_bar(bar), m_message(new QLabel), m_notice(newNotice()), m_comparisonKey(new QLabel) {
     m_message->setObjectName(QStringLiteral("statusMessage"));
     m_message->setTextFormat(Qt::PlainText);
+    m_notice->setObjectName(QStringLiteral("statusNotice"));
+    m_notice->setFixedSize(0, 0);
     m_comparisonKey->setObjectName(QStringLiteral("comparisonKey"));
     m_comparisonKey->setText(QStringLiteral("Strg+L: Laufzeitvergleich"));
     m_comparisonKey->setAccessibleName(
         QStringLiteral("Strg+L öffnet den Laufzeitvergleich für die eingegebene Zahl"));
     bar.setSizeGripEnabled(false);
+    bar.addWidget(m_notice);
     bar.addWidget(m_message, 1);
     bar.addPermanentWidget(m_comparisonKey);
     scale(1);
 }
 
-void StatusLine::announce(const QString& shown, const QString& spoken) {
-    m_shown = shown;
-    m_message->setText(shown);
-    m_message->setAccessibleName(spoken);
+void StatusLine::announce(const QString& shown, const QString& shownForSpeech,
+                          const QString& spoken) {
+    show(shown);
+    m_message->setAccessibleName(shownForSpeech);
+    m_notice->setAccessibleName(spoken);
     // Shown anew, so that a screen reader hears it even when nothing changed.
-    m_message->hide();
-    m_message->show();
+    m_notice->hide();
+    m_notice->show();
 }
 
 void StatusLine::show(const QString& shown) {

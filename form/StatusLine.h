@@ -4,24 +4,27 @@
 
 class QLabel;
 class QStatusBar;
+class QWidget;
 
 namespace faktorlupe {
 
 // The line under the form: after each scan it shows the row's precise figures, and it tells
 // screen reader users the result in words. Qt 6.4 hands a changed description to the
 // accessibility bus without its text, so a screen reader cannot speak it; what Orca does speak
-// is a notification inside a status bar that is shown, without the word "Benachrichtigung". So
-// the message is such a notification, named with what is to be spoken and shown anew for every
-// result, also for the same result twice.
+// is a notification inside a status bar that is shown, and without the word
+// "Benachrichtigung". So beside the figures the line holds such a notification, of no size,
+// named with what is to be spoken and shown anew for every result, also for the same result
+// twice. Orca's status bar command reads the figures.
 class StatusLine final {
 public:
     // Fills the status bar: the message on the left, the key for the comparison on the right.
     explicit StatusLine(QStatusBar& bar);
 
-    // Shows the figures and has the words spoken.
-    void announce(const QString& shown, const QString& spoken);
+    // Shows the figures, gives a screen reader's status bar command their words and has the
+    // result spoken.
+    void announce(const QString& shown, const QString& shownForSpeech, const QString& spoken);
     // Shows a text and has it spoken as it stands.
-    void announce(const QString& text) { announce(text, text); }
+    void announce(const QString& text) { announce(text, text, text); }
     // Shows a text that is not announced, or none.
     void show(const QString& shown);
     const QString& shownText() const { return m_shown; }
@@ -32,6 +35,7 @@ public:
 private:
     QStatusBar& m_bar;
     QLabel* m_message;
+    QWidget* m_notice;
     QLabel* m_comparisonKey;
     QString m_shown;
 };

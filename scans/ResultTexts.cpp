@@ -96,4 +96,11 @@ std::string statusLineText(std::string_view rowName, std::int64_t number, double
            counted(divisors, "Teiler", "Teiler");
 }
 
+std::string spokenStatusLine(std::string_view spokenRowName, std::int64_t number, double seconds,
+                             std::int64_t candidates, std::int64_t divisors,
+                             std::string_view decimalSeparator) {
+    return std::string(spokenRowName) + " mit " + std::to_string(number) + ": " +
+           spokenFigures(seconds, candidates, divisors, decimalSeparator);
+}
+
 } // namespace faktorlupe

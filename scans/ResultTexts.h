@@ -43,4 +43,11 @@ std::string statusLineText(std::string_view rowName, std::int64_t number, double
                            std::int64_t candidates, std::int64_t divisors,
                            std::string_view decimalSeparator);
 
+// The status line as speech reads it, for a screen reader's status bar command: the row named
+// as its button is spoken ("Algorithmus alle", without the brackets), the figures in words,
+// e.g. "Algorithmus alle mit 717313: genau 2,41 Millisekunden, 717312 Kandidaten, 4 Teiler".
+std::string spokenStatusLine(std::string_view spokenRowName, std::int64_t number, double seconds,
+                             std::int64_t candidates, std::int64_t divisors,
+                             std::string_view decimalSeparator);
+
 } // namespace faktorlupe

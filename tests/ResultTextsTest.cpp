@@ -101,5 +101,10 @@ TEST(ResultTextsTest, StatusLineNamesRowNumberAndFigures) {
               "Algorithmus >Hälfte< mit -6: 0\u00A0s · 1 Kandidat · 2 Teiler");
 }
 
+TEST(ResultTextsTest, StatusLineForSpeechHasNoDotsNorUnitSymbols) {
+    EXPECT_EQ(spokenStatusLine("Algorithmus alle", 717313, 0.00241, 717312, 4, ","),
+              "Algorithmus alle mit 717313: genau 2,41 Millisekunden, 717312 Kandidaten, 4 Teiler");
+}
+
 } // namespace
 } // namespace faktorlupe

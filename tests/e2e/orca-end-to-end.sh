@@ -4,8 +4,8 @@
 # spoke from its debug log (flushed line by line by an orca-customizations.py). Checks that
 # - the input box is read whole when it gets the focus ("717313", not "71731");
 # - Ctrl+Left and Ctrl+Right in it are answered, by word, and the program goes on answering;
-# - Space on "Algorithmus >alle<" with 97 speaks the result, and Return on "Algorithmus
-#   >Wurzel<" with -5 the error report.
+# - Space on "Algorithmus >alle<" with 97 speaks the result, Orca's status bar command the
+#   precise figures, and Return on "Algorithmus >Wurzel<" with -5 the error report.
 # Run it in an X server of its own and its own D-Bus session:
 #   xvfb-run -a dbus-run-session -- orca-end-to-end.sh PATH/TO/faktorlupe
 set -euo pipefail
@@ -135,6 +135,13 @@ set_mark
 xdotool key space
 expect_spoken "SPEECH OUTPUT: '2 Teiler: 1 und 97, 0 Sekunden, genau [0-9]+(,[0-9]+)? (Nano|Mikro|Milli)sekunden\.'" \
     "Space on the scan button speaks the result" || result=1
+# Orca's status bar command: Orca (Insert) with Enter on the keypad, twice.
+set_mark
+xdotool keydown Insert
+xdotool key KP_Enter KP_Enter
+xdotool keyup Insert
+expect_spoken "SPEECH OUTPUT: 'Algorithmus alle mit 97: genau [0-9]+(,[0-9]+)? (Nano|Mikro|Milli)sekunden, 96 Kandidaten, 2 Teiler\.'" \
+    "Orca's status bar command reads the precise figures" || result=1
 case_result $result
 
 result=0
