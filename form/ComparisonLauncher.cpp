@@ -4,7 +4,6 @@
 #include "runtime/RoundToInt32.h"
 #include "runtime/RuntimeError.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -18,8 +17,8 @@ constexpr std::int32_t kSmallestCompared = 2;
 
 } // namespace
 
-QString comparisonProgram() {
-    const QDir here(QCoreApplication::applicationDirPath());
+QString comparisonProgram(const QString& programFolder) {
+    const QDir here(programFolder);
     for (const QString& candidate :
          {here.filePath(QString::fromUtf8(kProgramName)),
           here.filePath(QStringLiteral("../vergleich/") + QString::fromUtf8(kProgramName))}) {
@@ -30,7 +29,7 @@ QString comparisonProgram() {
     return {};
 }
 
-QString openComparison(const QString& inputText) {
+QString openComparison(const QString& inputText, const QString& programFolder) {
     std::int32_t number = 0;
     try {
         // The number as the scans read it: " 12abc" is 12.
@@ -41,7 +40,7 @@ QString openComparison(const QString& inputText) {
     if (number < kSmallestCompared)
         return QStringLiteral("Laufzeitvergleich: bitte eine ganze Zahl von 2 bis 2147483647 "
                               "eingeben.");
-    const QString program = comparisonProgram();
+    const QString program = comparisonProgram(programFolder);
     if (program.isEmpty())
         return QStringLiteral("Laufzeitvergleich nicht gefunden: %1 fehlt neben diesem Programm.")
             .arg(QString::fromUtf8(kProgramName));

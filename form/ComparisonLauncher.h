@@ -8,10 +8,11 @@ namespace faktorlupe {
 // that the main form links none of the comparison's code. The program is looked for beside the
 // running one, as installed (/usr/bin), and where the build tree puts it (build/vergleich/ beside
 // build/app/). Returns what the status line says about it: which number is being compared, or
-// why nothing was started.
-QString openComparison(const QString& inputText);
+// why nothing was started. programFolder is where the running program lies.
+QString openComparison(const QString& inputText, const QString& programFolder);
 
-// The comparison program that openComparison starts, or an empty text when there is none.
-QString comparisonProgram();
+// The comparison program beside the program in programFolder, or an empty text when there is
+// none.
+QString comparisonProgram(const QString& programFolder);
 
 } // namespace faktorlupe

@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFont>
 #include <QIcon>
 #include <QLineEdit>
@@ -133,7 +134,8 @@ void MainForm::Command3_Click() {
 }
 
 void MainForm::openComparisonWindow() {
-    m_statusLine.announce(openComparison(m_controls.txtEingabe->text()));
+    m_statusLine.announce(
+        openComparison(m_controls.txtEingabe->text(), QCoreApplication::applicationDirPath()));
 }
 
 void MainForm::runScan(const Row& row) {

@@ -1,0 +1,98 @@
+#include "form/ComparisonLauncher.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace faktorlupe {
+namespace {
+
+// A stand-in for faktorlupe-vergleich that writes the arguments it was given into a file.
+void writeStandIn(const QString& path, const QString& record) {
+    QFile script(path);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\necho \"$@\" > '%1'\n").arg(record).toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QString waitForRecord(const QString& record) {
+    for (int i = 0; i < 100; ++i) {
+        QFile file(record);
+        if (file.open(QIODevice::ReadOnly) && file.size() > 0)
+            return QString::fromUtf8(file.readAll()).trimmed();
+        QThread::msleep(20);
+    }
+    return {};
+}
+
+struct Layout {
+    const char* name;
+    const char* programFolder; // below the temporary folder
+    const char* comparison;    // where faktorlupe-vergleich lies, below it
+};
+
+// Installed, the two programs lie side by side; in the build tree in app/ and vergleich/.
+const Layout kLayouts[] = {
+    {"Installed", "bin", "bin/faktorlupe-vergleich"},
+    {"BuildTree", "build/app", "build/vergleich/faktorlupe-vergleich"},
+};
+
+class ComparisonLauncherTest : public ::testing::TestWithParam<Layout> {};
+
+TEST_P(ComparisonLauncherTest, StartsTheComparisonForTheNumberAsTheScansReadIt) {
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    ASSERT_TRUE(dir.mkpath(QString::fromUtf8(GetParam().programFolder)));
+    ASSERT_TRUE(dir.mkpath(
+        QFileInfo(dir.filePath(QString::fromUtf8(GetParam().comparison))).absolutePath()));
+    const QString record = dir.filePath(QStringLiteral("arguments"));
+    writeStandIn(dir.filePath(QString::fromUtf8(GetParam().comparison)), record);
+    const QString folder = dir.filePath(QString::fromUtf8(GetParam().programFolder));
+    EXPECT_EQ(openComparison(QStringLiteral(" 12abc"), folder),
+              QString::fromUtf8("Laufzeitvergleich für 12 geöffnet."));
+    EXPECT_EQ(waitForRecord(record), "--fenster 12");
+}
+
+INSTANTIATE_TEST_SUITE_P(Form, ComparisonLauncherTest, ::testing::ValuesIn(kLayouts),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct Refusal {
+    const char* name;
+    const char* input;
+    bool programThere;
+    const char* said;
+};
+
+// What the status line says when nothing can be started; no program runs then.
+const Refusal kRefusals[] = {
+    {"NoProgram", "97", false,
+     "Laufzeitvergleich nicht gefunden: faktorlupe-vergleich fehlt neben diesem Programm."},
+    {"NoNumber", "abc", true,
+     "Laufzeitvergleich: bitte eine ganze Zahl von 2 bis 2147483647 eingeben."},
+    {"One", "1", true, "Laufzeitvergleich: bitte eine ganze Zahl von 2 bis 2147483647 eingeben."},
+    {"BeyondTheRange", "2147483648", true,
+     "Laufzeitvergleich: bitte eine ganze Zahl von 2 bis 2147483647 eingeben."},
+};
+
+class ComparisonRefusalTest : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(ComparisonRefusalTest, SaysWhyInTheStatusLine) {
+    QTemporaryDir root;
+    const QString record = QDir(root.path()).filePath(QStringLiteral("arguments"));
+    if (GetParam().programThere)
+        writeStandIn(QDir(root.path()).filePath(QStringLiteral("faktorlupe-vergleich")), record);
+    EXPECT_EQ(openComparison(QString::fromUtf8(GetParam().input), root.path()),
+              QString::fromUtf8(GetParam().said));
+    QThread::msleep(100);
+    EXPECT_FALSE(QFile::exists(record));
+}
+
+INSTANTIATE_TEST_SUITE_P(Form, ComparisonRefusalTest, ::testing::ValuesIn(kRefusals),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace faktorlupe
