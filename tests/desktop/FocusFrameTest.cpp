@@ -6,7 +6,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace faktorlupe {
 namespace {
@@ -26,7 +29,7 @@ TEST(FocusFrameTest, FramesTheFocusedControlInTheHighlightColour) {
     window.resize(240, 160);
     window.show();
     QApplication::setActiveWindow(&window);
-    const QColor highlight = window.palette().color(QPalette::Active, QPalette::Highlight);
+    const QColor highlight = focusFrameColour(window.palette());
     // Each of the frame's edges, two pixels deep, and the control's inside left as it was drawn.
     const auto framed = [&](QWidget* control) {
         control->setFocus();
@@ -49,6 +52,46 @@ TEST(FocusFrameTest, FramesTheFocusedControlInTheHighlightColour) {
     const QImage drawn = window.grab().toImage();
     EXPECT_NE(drawn.pixelColor(box->geometry().topLeft() + QPoint(0, 1)), highlight);
 }
+
+// WCAG's contrast ratio of two colours: 1 for equal ones, 21 for black on white.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& colour) {
+        const auto channel = [](double c) {
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+               0.0722 * channel(colour.blueF());
+    };
+    const double la = luminance(a) + 0.05;
+    const double lb = luminance(b) + 0.05;
+    return std::max(la, lb) / std::min(la, lb);
+}
+
+struct Theme {
+    const char* name;
+    QColor window;
+    QColor highlight;
+};
+
+// Fusion's light colours, GNOME's Adwaita dark (a dark blue highlight on dark grey, 2 to 1)
+// and a pale highlight on white.
+const Theme kThemes[] = {
+    {"FusionLight", QColor(0xef, 0xef, 0xef), QColor(0x30, 0x8c, 0xc6)},
+    {"AdwaitaDark", QColor(0x35, 0x35, 0x35), QColor(0x15, 0x53, 0x9e)},
+    {"PaleOnWhite", QColor(0xff, 0xff, 0xff), QColor(0xcc, 0xe8, 0xff)},
+};
+
+class FocusFrameColourTest : public ::testing::TestWithParam<Theme> {};
+
+TEST_P(FocusFrameColourTest, StandsOutFromTheWindow) {
+    QPalette palette;
+    palette.setColor(QPalette::Window, GetParam().window);
+    palette.setColor(QPalette::Highlight, GetParam().highlight);
+    EXPECT_GE(contrast(focusFrameColour(palette), GetParam().window), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktop, FocusFrameColourTest, ::testing::ValuesIn(kThemes),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace faktorlupe
