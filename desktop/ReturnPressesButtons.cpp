@@ -16,8 +16,10 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
-            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        // Enter on the keypad is left alone: Orca's desktop layout uses it for its own commands
+        // (Orca+Enter reads the title and the status bar), and a command that Orca answers
+        // slowly reaches the program as well, which would press the button.
+        if (key->key() != Qt::Key_Return || key->modifiers() != Qt::NoModifier)
             return false;
         auto* button = qobject_cast<QPushButton*>(watched);
         if (button == nullptr || !button->hasFocus() || !button->isEnabled())

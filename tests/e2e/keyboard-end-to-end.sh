@@ -84,7 +84,7 @@ sleep 0.5
 type_number 97
 go cmdAlle && xdotool key Return
 go cmdHalbe && xdotool key space
-go cmdWurzel && xdotool key KP_Enter
+go cmdWurzel && xdotool key Return
 sleep 0.3
 for box in txtAlle txtHalbe txtWurzel; do expect_box "$box" '1 - 97'; done
 for box in txtZeitAlle txtZeitHalbe txtZeitWurzel; do expect_box "$box" '0'; done
