@@ -37,7 +37,7 @@ std::string spokenFigures(double seconds, std::int64_t candidates, std::int64_t 
                           std::string_view decimalSeparator);
 
 // The status line after a scan: the row's name, the number, the precise time with its unit,
-// the candidates and the divisors, e.g. "Algorithmus >alle< mit 717313: 2,41 ms · 717313
+// the candidates and the divisors, e.g. "Algorithmus >alle< mit 717313: 2,41 ms · 717312
 // Kandidaten · 4 Teiler". number is the one the scan examined (" 12abc" in the box is 12).
 std::string statusLineText(std::string_view rowName, std::int64_t number, double seconds,
                            std::int64_t candidates, std::int64_t divisors,
