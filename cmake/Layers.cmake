@@ -21,3 +21,19 @@ function(faktorlupe_export_folder target folder)
     file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
     target_include_directories(${target} PUBLIC ${root})
 endfunction()
+
+# Exports one header of a folder alone, for a library that may use that header but not the rest
+# of its folder: faktorlupe_export_file(layout_table form/LayoutTable.h) lets "form/LayoutTable.h"
+# be found, and no other file of form/.
+function(faktorlupe_export_file target file)
+    set(root ${PROJECT_BINARY_DIR}/exported/${target})
+    get_filename_component(parent ${root}/${file} DIRECTORY)
+    file(MAKE_DIRECTORY ${parent})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${file} ${root}/${file} SYMBOLIC)
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "INTERFACE_LIBRARY")
+        target_include_directories(${target} INTERFACE ${root})
+    else()
+        target_include_directories(${target} PUBLIC ${root})
+    endif()
+endfunction()

@@ -7,12 +7,7 @@
 namespace faktorlupe {
 
 QString errorReportText(const RuntimeError& error) {
-    QString text = QStringLiteral("Laufzeitfehler '%1':\n\n%2")
-                       .arg(error.code())
-                       .arg(QString::fromUtf8(error.what()));
-    if (!error.explanation().empty())
-        text += QStringLiteral("\n\n") + QString::fromStdString(error.explanation());
-    return text;
+    return QString::fromStdString(reportText(error));
 }
 
 void showErrorReport(QWidget* parent, const RuntimeError& error) {

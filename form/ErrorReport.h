@@ -8,9 +8,8 @@ namespace faktorlupe {
 
 class RuntimeError;
 
-// The text of a run-time error report, the way users of such programs know it:
-// "Laufzeitfehler '6':", a blank line, "Überlauf"; then, after another blank line, the error's
-// plain sentence of what happened and what to do instead.
+// The text of a run-time error report (reportText: "Laufzeitfehler '6':", a blank line,
+// "Überlauf", another blank line and the error's plain sentence).
 QString errorReportText(const RuntimeError& error);
 
 // Reports a run-time error in a modal message box titled "Faktorlupe" and returns when the user

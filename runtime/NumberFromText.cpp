@@ -1,5 +1,7 @@
 #include "runtime/NumberFromText.h"
 
+#include "runtime/FloatChars.h"
+
 #include <charconv>
 #include <cstddef>
 #include <limits>
@@ -92,7 +94,7 @@ long magnitude(const std::string& whole, const std::string& fraction, long expon
 // Out of range, it reports only that; which way is decided by the caller's magnitude.
 double convert(const std::string& chars, std::chars_format format, bool tooLarge) {
     double value = 0;
-    const auto result = std::from_chars(chars.data(), chars.data() + chars.size(), value, format);
+    const auto result = doubleFromChars(chars.data(), chars.data() + chars.size(), value, format);
     if (result.ec == std::errc::result_out_of_range)
         return tooLarge ? std::numeric_limits<double>::infinity() : 0.0;
     return value;

@@ -1,5 +1,7 @@
 #include "runtime/NumberText.h"
 
+#include "runtime/FloatChars.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -12,7 +14,7 @@ namespace {
 std::string significantDigits(double value, int precision, std::string_view decimalSeparator) {
     char buffer[64];
     const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision);
+        doubleToChars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision);
     std::string text;
     for (const char* p = buffer; p != result.ptr; ++p) {
         if (*p == '.')

@@ -22,4 +22,11 @@ RuntimeError::RuntimeError(ErrorNumber number, std::string explanation)
     : std::runtime_error(messageOf(number)), m_number(number),
       m_explanation(std::move(explanation)) {}
 
+std::string reportText(const RuntimeError& error) {
+    std::string text = "Laufzeitfehler '" + std::to_string(error.code()) + "':\n\n" + error.what();
+    if (!error.explanation().empty())
+        text += "\n\n" + error.explanation();
+    return text;
+}
+
 } // namespace faktorlupe

@@ -40,4 +40,9 @@ private:
 // The German message text for an error number, e.g. "Überlauf" for the overflow.
 std::string messageOf(ErrorNumber number);
 
+// The text of a run-time error report, the way users of such programs know it:
+// "Laufzeitfehler '6':", a blank line, "Überlauf"; then, after another blank line, the error's
+// plain sentence of what happened and what to do instead. The window and the page both show it.
+std::string reportText(const RuntimeError& error);
+
 } // namespace faktorlupe

@@ -1,5 +1,7 @@
 #include "runtime/SignificantDigits.h"
 
+#include "runtime/FloatChars.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -17,7 +19,7 @@ struct Digits {
 
 Digits roundedDigits(double value, int digits) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+    const auto result = doubleToChars(buffer, buffer + sizeof buffer, value,
                                       std::chars_format::scientific, digits - 1);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     Digits rounded;
@@ -40,10 +42,10 @@ double roundToSignificantDigits(double value, int digits) {
     if (value == 0 || !std::isfinite(value))
         return value;
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
+    const auto written = doubleToChars(buffer, buffer + sizeof buffer, value,
                                        std::chars_format::scientific, digits - 1);
     double rounded = 0;
-    std::from_chars(buffer, written.ptr, rounded);
+    doubleFromChars(buffer, written.ptr, rounded);
     return rounded;
 }
 

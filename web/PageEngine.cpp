@@ -1,0 +1,86 @@
+#include "web/PageEngine.h"
+
+#include "runtime/Clock.h"
+#include "runtime/RuntimeError.h"
+#include "scans/Scans.h"
+#include "web/InterimResultTexts.h"
+#include "web/PageRows.h"
+
+#include <algorithm>
+#include <exception>
+#include <new>
+#include <utility>
+
+namespace faktorlupe {
+namespace {
+
+using Scan = ScanFigures (*)(ScanState&, FormView&, const Stopwatch&);
+constexpr Scan kScans[kPageRowCount] = {runFullScan, runHalfScan, runRootScan};
+
+ScanOutcome reported(const RuntimeError& error) {
+    ScanOutcome outcome;
+    outcome.errorNumber = error.code();
+    outcome.errorReport = reportText(error);
+    return outcome;
+}
+
+// The smallest step of the clock seen over a few of its steps. A browser rounds its clock to
+// keep pages from timing what they should not, and may jitter the rounding.
+double smallestStep(double (*clock)()) {
+    constexpr int kSteps = 8;
+    double smallest = 1;
+    double last = clock();
+    for (int seen = 0; seen < kSteps;) {
+        const double now = clock();
+        if (now > last) {
+            smallest = std::min(smallest, now - last);
+            last = now;
+            ++seen;
+        }
+    }
+    return smallest;
+}
+
+} // namespace
+
+PageEngine::PageEngine(PageFormView::Show show)
+    : m_view(std::move(show), Stopwatch::monotonicSeconds),
+      m_clockStep(smallestStep(Stopwatch::monotonicSeconds)) {}
+
+void PageEngine::receive(Box box, std::string text) {
+    m_view.receive(box, std::move(text));
+}
+
+ScanOutcome PageEngine::runScan(int row, const std::string& decimalSeparator) {
+    const Stopwatch stopwatch(secondsSinceMidnight, decimalSeparator);
+    const PageRow& pageRow = kPageRows[row];
+    ScanOutcome outcome;
+    try {
+        const ScanFigures figures = kScans[row](m_state, m_view, stopwatch);
+        m_view.flush();
+        outcome.seconds = figures.seconds;
+        outcome.statusLine =
+            statusLineText(row, m_state.zahl, figures, m_clockStep, decimalSeparator);
+        outcome.announcement =
+            spokenResultText(m_view.text(pageRow.result), figures, m_view.text(pageRow.time),
+                             m_clockStep, decimalSeparator);
+        return outcome;
+    } catch (const RuntimeError& error) {
+        outcome = reported(error);
+    } catch (const std::bad_alloc&) {
+        outcome = reported(RuntimeError(
+            ErrorNumber::OutOfMemory, "Für diese Rechnung hat der Arbeitsspeicher nicht gereicht; "
+                                      "die Seite läuft weiter, die Zeile ist aber vielleicht "
+                                      "unvollständig."));
+    } catch (const std::exception&) {
+        outcome = reported(RuntimeError(ErrorNumber::InternalError,
+                                        "Auf der Seite ist ein unerwarteter Fehler aufgetreten "
+                                        "und die Rechnung wurde abgebrochen; die Seite läuft "
+                                        "weiter."));
+    }
+    // What was written before the error stays, as in the window.
+    m_view.flush();
+    return outcome;
+}
+
+} // namespace faktorlupe

@@ -1,0 +1,93 @@
+// Draws the main form from the layout table (layout.js, written at build time from the table the
+// window is built from): every control of the table in its order, which is also the tab order,
+// where the table puts it, with its kind, text, font, colours and accessible name. Each element's
+// id is its control's name. Sizes are twips times --twip, which the page sets to fit the window.
+"use strict";
+
+const faktorlupeForm = (function () {
+    // The form's fonts by name, with the nearest ones a system without them has.
+    function fontFamily(layout, control) {
+        return control.pointSize > 0 ? "\"" + layout.controlFont + "\", \"Liberation Serif\", serif"
+                                     : "\"" + layout.formFont + "\", \"Liberation Sans\", sans-serif";
+    }
+
+    function createElement(control) {
+        switch (control.kind) {
+        case "SingleLineBox": {
+            const box = document.createElement("input");
+            box.type = "text";
+            box.value = control.text;
+            return box;
+        }
+        case "MultiLineBox": {
+            const box = document.createElement("textarea");
+            box.value = control.text;
+            return box;
+        }
+        case "Button": {
+            const button = document.createElement("button");
+            button.type = "button";
+            button.textContent = control.text;
+            return button;
+        }
+        case "Label": {
+            const label = document.createElement(control.buddy ? "label" : "div");
+            if (control.buddy)
+                label.htmlFor = control.buddy;
+            label.textContent = control.text;
+            return label;
+        }
+        }
+        throw new Error("unknown control kind " + control.kind);
+    }
+
+    function twips(value) {
+        return "calc(var(--twip) * " + value + ")";
+    }
+
+    // The layout sets one colour of a box and the system supplies the other, which under a dark
+    // scheme would put light text on pale yellow; so each pair is completed as the window does:
+    // black text on a set background, a white background behind a set text colour.
+    function applyColours(control, element) {
+        if (control.background) {
+            element.style.backgroundColor = control.background;
+            element.style.color = "#000000";
+        }
+        if (control.foreground) {
+            element.style.color = control.foreground;
+            element.style.backgroundColor = "#ffffff";
+        }
+    }
+
+    function draw(layout, form) {
+        form.style.width = twips(layout.clientWidth);
+        form.style.height = twips(layout.clientHeight);
+        for (const control of layout.controls) {
+            const element = createElement(control);
+            element.id = control.name;
+            element.classList.add("control", control.kind);
+            const style = element.style;
+            style.left = twips(control.left);
+            style.top = twips(control.top);
+            style.width = twips(control.width);
+            style.height = twips(control.height);
+            style.fontFamily = fontFamily(layout, control);
+            // A point is 20 twips.
+            style.fontSize = twips(20 * (control.pointSize > 0 ? control.pointSize
+                                                               : layout.formPointSize));
+            // Button captions are centred whatever the table says, as on every desktop.
+            if (control.kind === "SingleLineBox" || control.kind === "Label")
+                style.textAlign = control.centred ? "center" : "left";
+            applyColours(control, element);
+            if (control.accessibleName)
+                element.setAttribute("aria-label", control.accessibleName);
+            if (control.kind === "SingleLineBox" || control.kind === "MultiLineBox") {
+                element.spellcheck = false;
+                element.autocomplete = "off";
+            }
+            form.appendChild(element);
+        }
+    }
+
+    return {draw: draw, fontFamily: fontFamily, twips: twips};
+})();

@@ -1,0 +1,168 @@
+// The page's behaviour, as the window's: the scans run in a worker, so the page never freezes;
+// scan and "x" clicks made while a scan runs wait and run after it in click order; a run-time
+// error is reported in a modal dialog, after which the page goes on; after each scan the status
+// line shows the exact figures and screen readers hear the result. Every text the engine writes
+// comes from the engine. Reloading or closing the page ends the worker and its scan with it.
+"use strict";
+
+(function () {
+    const layout = faktorlupeLayout;
+    const form = document.getElementById("form");
+    const statusLine = document.getElementById("statusLine");
+    const announcement = document.getElementById("announcement");
+    const errorReport = document.getElementById("errorReport");
+    const element = function (name) { return document.getElementById(name); };
+
+    // The decimal separator of the browser's language, which the stopwatch writes.
+    const decimalSeparator = (function () {
+        const decimal = new Intl.NumberFormat(navigator.language).formatToParts(1.5)
+            .find(function (part) { return part.type === "decimal"; });
+        return decimal ? decimal.value : ".";
+    })();
+
+    // Room below the form for the status line, in twips.
+    const statusLineHeight = 420;
+    // Below this the texts are too small to read; the page scrolls instead.
+    const smallestFactor = 0.6;
+
+    // The whole form scales by one factor to fill the window, as the window's form does.
+    function fitToWindow() {
+        const designedWidth = layout.clientWidth / layout.twipsPerPixel;
+        const designedHeight = (layout.clientHeight + statusLineHeight) / layout.twipsPerPixel;
+        const factor = Math.max(smallestFactor, Math.min(window.innerWidth / designedWidth,
+                                                         window.innerHeight / designedHeight));
+        document.documentElement.style.setProperty("--twip",
+                                                   factor / layout.twipsPerPixel + "px");
+    }
+
+    function drawPage() {
+        document.title = layout.caption;
+        element("errorReportTitle").textContent = layout.caption;
+        faktorlupeForm.draw(layout, form);
+        const style = statusLine.style;
+        style.width = faktorlupeForm.twips(layout.clientWidth);
+        style.height = faktorlupeForm.twips(statusLineHeight);
+        style.fontFamily = faktorlupeForm.fontFamily(layout, {pointSize: 0});
+        style.fontSize = faktorlupeForm.twips(20 * layout.formPointSize);
+        fitToWindow();
+        window.addEventListener("resize", fitToWindow);
+        element(layout.controls[0].name).focus();
+    }
+
+    // Clicks waiting to run, in click order: {scan: row} or {clear: row}.
+    const clicks = [];
+    // A scan runs, or the report of its error is open.
+    let busy = false;
+    let engine = null;
+    let engineReady = false;
+    // The report for a worker that fails outside any scan; the engine supplies its text.
+    let failureReport = "";
+
+    function setBusy(value) {
+        busy = value;
+        form.setAttribute("aria-busy", value ? "true" : "false");
+        document.documentElement.classList.toggle("scanning", value);
+    }
+
+    function remember(click) {
+        clicks.push(click);
+        runWaitingClicks();
+    }
+
+    function runWaitingClicks() {
+        while (!busy && clicks.length > 0) {
+            const click = clicks[0];
+            if (click.scan !== undefined && !engineReady)
+                return;
+            clicks.shift();
+            if (click.scan !== undefined)
+                startScan(click.scan);
+            else
+                clearRow(layout.rows[click.clear]);
+        }
+    }
+
+    function clearRow(row) {
+        element(row.result).value = "";
+        element(row.time).value = "";
+    }
+
+    function startScan(row) {
+        setBusy(true);
+        const texts = layout.boxes.map(function (box) { return element(box).value; });
+        engine.postMessage({kind: "scan", row: row, texts: texts,
+                            decimalSeparator: decimalSeparator});
+    }
+
+    // A screen reader speaks a changed live region; the same result twice must be heard twice,
+    // so the region is emptied first and filled a moment later.
+    function announce(text) {
+        announcement.textContent = "";
+        setTimeout(function () { announcement.textContent = text; }, 100);
+    }
+
+    function showReport(report) {
+        element("errorReportText").textContent = report;
+        errorReport.showModal();
+        element("errorReportOk").focus();
+    }
+
+    errorReport.addEventListener("close", function () {
+        setBusy(false);
+        runWaitingClicks();
+    });
+    element("errorReportOk").addEventListener("click", function () { errorReport.close(); });
+
+    function onEngineMessage(event) {
+        const message = event.data;
+        switch (message.kind) {
+        case "ready":
+            engineReady = true;
+            failureReport = message.failureReport;
+            performance.mark("faktorlupe-ready");
+            document.documentElement.dataset.ready = "true";
+            runWaitingClicks();
+            break;
+        case "box":
+            element(message.box).value = message.text;
+            break;
+        case "end":
+            statusLine.textContent = message.statusLine;
+            statusLine.dataset.seconds = message.seconds;
+            announce(message.announcement);
+            setBusy(false);
+            runWaitingClicks();
+            break;
+        case "error":
+            showReport(message.report);
+            break;
+        }
+    }
+
+    // The engine runs in a worker started from the text of its script, which the page already
+    // holds: a page opened from a file may not fetch a script for a worker.
+    function startEngine() {
+        const url = URL.createObjectURL(new Blob([faktorlupeEngineSource],
+                                                 {type: "text/javascript"}));
+        engine = new Worker(url);
+        engineReady = false;
+        engine.onmessage = onEngineMessage;
+        engine.onerror = function (event) {
+            event.preventDefault();
+            engine.terminate();
+            URL.revokeObjectURL(url);
+            const wasBusy = busy;
+            startEngine();
+            if (wasBusy || failureReport)
+                showReport(failureReport || event.message);
+        };
+    }
+
+    // The engine loads in its own thread while the form is drawn.
+    startEngine();
+    drawPage();
+    layout.rows.forEach(function (row, index) {
+        element(row.scan).addEventListener("click", function () { remember({scan: index}); });
+        element(row.clear).addEventListener("click", function () { remember({clear: index}); });
+    });
+})();
