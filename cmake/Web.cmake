@@ -15,8 +15,16 @@ set(FAKTORLUPE_NODE_PATH /usr/share/nodejs)
 set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=${FAKTORLUPE_NODE_PATH})
 set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=${FAKTORLUPE_NODE_PATH})
 
-enable_testing()
+find_program(NODE NAMES node nodejs REQUIRED)
+
 add_subdirectory(runtime)
 add_subdirectory(scans)
 add_subdirectory(web)
-add_subdirectory(tests/web)
+
+# The tests need googletest's sources and Chromium (scripts/test-web installs them); the page
+# alone needs neither.
+option(BUILD_TESTING "Build the browser version's tests" ON)
+if(BUILD_TESTING)
+    enable_testing()
+    add_subdirectory(tests/web)
+endif()

@@ -1,0 +1,418 @@
+#!/usr/bin/python3
+"""The browser version as a pupil meets it: index.html opened from file:// in headless Chromium
+(Debian's chromium and chromium-driver through python3-selenium), with a German browser language,
+on a machine without a network. Each case loads the page afresh.
+    page-test.py INDEX_HTML
+"""
+import json
+import os
+import re
+import sys
+import tempfile
+import time
+
+from selenium import webdriver
+from selenium.common.exceptions import TimeoutException
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+CHROMIUM = "/usr/bin/chromium"
+CHROMEDRIVER = "/usr/bin/chromedriver"
+
+
+def start_browser():
+    options = webdriver.ChromeOptions()
+    options.binary_location = CHROMIUM
+    for argument in [
+        "--headless=new",
+        # Root has no sandbox; this machine's network is closed and its profile must be new.
+        "--no-sandbox",
+        "--disable-background-networking",
+        "--disable-component-update",
+        "--disable-sync",
+        "--no-first-run",
+        "--user-data-dir=" + tempfile.mkdtemp(prefix="faktorlupe-chromium-"),
+        "--lang=de-DE",
+        "--accept-lang=de-DE",
+        "--window-size=1100,800",
+    ]:
+        options.add_argument(argument)
+    options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
+    service = Service(CHROMEDRIVER, env=dict(os.environ, LANGUAGE="de", LANG="de_DE.UTF-8"))
+    return webdriver.Chrome(service=service, options=options)
+
+
+def oracle_list(n):
+    """The divisor list worked out by integer remainders, independently of the engine."""
+    small, large = ["1"], [str(n)] if n > 1 else []
+    d = 2
+    while d * d <= n:
+        if n % d == 0:
+            small.append(str(d))
+            if d != n // d:
+                large.insert(0, str(n // d))
+        d += 1
+    return " - ".join(small + large)
+
+
+class Page:
+    def __init__(self, driver, url):
+        self.driver = driver
+        driver.get(url)
+        WebDriverWait(driver, 10).until(
+            lambda d: d.execute_script("return document.documentElement.dataset.ready"))
+
+    def element(self, name):
+        return self.driver.find_element(By.ID, name)
+
+    def value(self, name):
+        return self.element(name).get_property("value")
+
+    def type_input(self, text):
+        box = self.element("txtEingabe")
+        box.clear()
+        box.send_keys(text)
+
+    def busy(self):
+        return self.element("form").get_attribute("aria-busy") == "true"
+
+    def wait_idle(self, seconds=60):
+        WebDriverWait(self.driver, seconds, poll_frequency=0.05).until(lambda d: not self.busy())
+
+    def scan(self, text, buttons):
+        self.type_input(text)
+        for button in buttons:
+            self.element(button).click()
+        self.wait_idle()
+
+    def report_open(self):
+        return self.driver.execute_script("return document.getElementById('errorReport').open")
+
+
+# Every row a scan writes, for inputs whose lists were worked out by hand.
+SCAN_ROWS = [
+    ("Preset", "717313", ["cmdAlle", "cmdHalbe", "cmdWurzel"],
+     {"txtAlle": "1 - 71 - 10103 - 717313", "txtHalbe": "1 - 71 - 10103 - 717313",
+      "txtWurzel": "1 - 71 - 10103 - 717313"}),
+    ("Prime", "97", ["cmdAlle", "cmdHalbe", "cmdWurzel"],
+     {"txtAlle": "1 - 97", "txtHalbe": "1 - 97", "txtWurzel": "1 - 97"}),
+    ("SquareListsItsRootOnce", "36", ["cmdWurzel"],
+     {"txtWurzel": "1 - 2 - 3 - 4 - 6 - 9 - 12 - 18 - 36", "txtAlle": "", "txtHalbe": ""}),
+    ("NegativeHalfClosesWithItsSign", "-6", ["cmdHalbe"], {"txtHalbe": "1 --6"}),
+]
+
+# Inputs that end a scan with a run-time error: the report's number and classic text.
+ERROR_ROWS = [
+    ("NegativeRoot", "-4", "cmdWurzel", "Laufzeitfehler '5':",
+     "Ungültiger Prozeduraufruf oder ungültiges Argument"),
+    ("BeyondTheLargestNumber", "2147483648", "cmdAlle", "Laufzeitfehler '6':", "Überlauf"),
+]
+
+# Each control of the layout, by its element id, as a screen reader gets it; written down from
+# the design, not read from the table.
+ACCESSIBLE = [
+    ("txtEingabe", "textbox", "Eingabe: die zu untersuchende Zahl"),
+    ("cmdAlle", "button", "Algorithmus alle"),
+    ("cmdHalbe", "button", "Algorithmus Hälfte"),
+    ("cmdWurzel", "button", "Algorithmus Wurzel"),
+    ("txtAlle", "textbox", "Teiler nach Algorithmus alle"),
+    ("txtZeitAlle", "textbox", "Sekunden für Algorithmus alle"),
+    ("txtHalbe", "textbox", "Teiler nach Algorithmus Hälfte"),
+    ("txtWurzel", "textbox", "Teiler nach Algorithmus Wurzel"),
+    ("txtZeitHalbe", "textbox", "Sekunden für Algorithmus Hälfte"),
+    ("txtZeitWurzel", "textbox", "Sekunden für Algorithmus Wurzel"),
+    ("Command1", "button", "Zeile Algorithmus alle leeren"),
+    ("Command2", "button", "Zeile Algorithmus Hälfte leeren"),
+    ("Command3", "button", "Zeile Algorithmus Wurzel leeren"),
+    ("Label1", "LabelText", "Eingabe"),
+    ("Label2", "generic", "Sekunden"),
+]
+
+# The focus order from the input box on, labels left out.
+TAB_ORDER = ["cmdAlle", "cmdHalbe", "cmdWurzel", "txtAlle", "txtZeitAlle", "txtHalbe",
+             "txtWurzel", "txtZeitHalbe", "txtZeitWurzel", "Command1", "Command2", "Command3"]
+
+# Positions and sizes at the designed size, in pixels (twips / 15), worked out by hand.
+DESIGNED_PIXELS = [
+    ("txtEingabe", (32, 48, 401, 41)),
+    ("Label2", (440, 56, 401, 33)),
+    ("cmdHalbe", (32, 272, 401, 41)),
+    ("txtAlle", (32, 152, 817, 91)),
+    ("txtZeitWurzel", (432, 432, 417, 41)),
+    ("Command3", (832, 416, 17, 17)),
+]
+
+CONTROL_IDS = [name for name, _, _ in ACCESSIBLE]
+
+
+def case_preset(page):
+    assert page.driver.title == "Faktorlupe", page.driver.title
+    assert page.value("txtEingabe") == "717313"
+    for box in ["txtAlle", "txtHalbe", "txtWurzel", "txtZeitAlle", "txtZeitHalbe",
+                "txtZeitWurzel"]:
+        assert page.value(box) == "", box
+    focused = page.driver.execute_script("return document.activeElement.id")
+    assert focused == "txtEingabe", focused
+
+
+def scan_case(name, text, buttons, lists):
+    def case(page):
+        page.scan(text, buttons)
+        for box, expected in lists.items():
+            assert page.value(box) == expected, (box, page.value(box), expected)
+        assert page.value("txtEingabe") == text
+    case.__name__ = "case_scan_" + name
+    return case
+
+
+def error_case(name, text, button, heading, message):
+    def case(page):
+        page.element("txtEingabe").clear()
+        page.type_input("12")
+        page.element("cmdWurzel").click()
+        page.wait_idle()
+        page.type_input(text)
+        page.element(button).click()
+        WebDriverWait(page.driver, 10).until(lambda d: page.report_open())
+        report = page.element("errorReportText").text
+        assert report.startswith(heading), report
+        assert message in report, report
+        # The report is modal: the page behind it takes no click.
+        assert page.driver.execute_script(
+            "return document.elementFromPoint(20, 20) === document.getElementById('errorReport')"
+            " || !document.getElementById('form').contains(document.elementFromPoint(20, 20))")
+        page.element("errorReportOk").send_keys(Keys.RETURN)
+        WebDriverWait(page.driver, 5).until(lambda d: not page.report_open())
+        # What was there stays, and the page goes on.
+        assert page.value("txtWurzel") == "1 - 2 - 3 - 4 - 6 - 12", page.value("txtWurzel")
+        page.scan("12", ["cmdHalbe"])
+        assert page.value("txtHalbe") == "1 - 2 - 3 - 4 - 6 - 12"
+    case.__name__ = "case_error_" + name
+    return case
+
+
+def case_x_clears_its_row(page):
+    page.scan("97", ["cmdAlle", "cmdHalbe", "cmdWurzel"])
+    page.element("Command2").click()
+    assert page.value("txtHalbe") == "" and page.value("txtZeitHalbe") == ""
+    assert page.value("txtAlle") == "1 - 97" and page.value("txtZeitAlle") != ""
+    assert page.value("txtWurzel") == "1 - 97" and page.value("txtZeitWurzel") != ""
+    assert page.value("txtEingabe") == "97"
+
+
+def case_clicks_during_a_scan_run_after_it_in_click_order(page):
+    page.scan("12", ["cmdAlle", "cmdWurzel"])
+    long_number = 2095133040  # 1600 divisors: its list grows all through the scan
+    page.type_input(str(long_number))
+    page.element("cmdHalbe").click()
+    final = oracle_list(long_number)
+    partial = []
+    deadline = time.time() + 60
+    while page.busy() and time.time() < deadline:
+        shown = page.value("txtHalbe")
+        if shown != "1" and len(shown) < len(final):
+            partial.append(shown)
+        if partial and len(partial) >= 2:
+            break
+        time.sleep(0.05)
+    assert page.busy(), "the scan ended before the clicks could be made"
+    page.type_input("97")
+    for button in ["Command1", "cmdWurzel", "Command3", "cmdAlle"]:
+        page.element(button).click()
+    # Nothing of it has run yet: the page answers while the scan's loop runs.
+    assert page.value("txtAlle") == "1 - 2 - 3 - 4 - 6 - 12", page.value("txtAlle")
+    page.wait_idle()
+    assert partial, "no growing list was shown while the loop ran"
+    for shown in partial:
+        assert final.startswith(shown), shown[:80]
+    assert page.value("txtHalbe") == final
+    # About a second, in the browser language's decimal comma.
+    assert re.fullmatch(r"\d+,\d+", page.value("txtZeitHalbe")), page.value("txtZeitHalbe")
+    # Cleared, then scanned: the row shows 97's list; scanned, then cleared: the row is empty.
+    assert page.value("txtAlle") == "1 - 97", page.value("txtAlle")
+    assert page.value("txtWurzel") == "" and page.value("txtZeitWurzel") == ""
+
+
+def case_result_is_announced_and_in_the_status_line(page):
+    page.scan("97", ["cmdAlle"])
+    announcement = page.element("announcement")
+    WebDriverWait(page.driver, 5).until(lambda d: announcement.get_attribute("textContent"))
+    spoken = announcement.get_attribute("textContent")
+    # The time as its box shows it: 0, or 0,01 where the scan crossed a hundredth.
+    expected = "2 Teiler: 1 und 97, %s Sekunden, " % page.value("txtZeitAlle")
+    assert spoken.startswith(expected), (spoken, expected)
+    assert announcement.get_attribute("aria-live") == "polite"
+    status = page.element("statusLine").text
+    for part in ["Algorithmus >alle<", "97", "96 Kandidaten", "2 Teiler"]:
+        assert part in status, (part, status)
+    # The same result again is spoken again: the region is emptied and filled anew.
+    page.element("cmdAlle").click()
+    WebDriverWait(page.driver, 5).until(lambda d: announcement.get_attribute("textContent") == "")
+    WebDriverWait(page.driver, 5).until(lambda d: announcement.get_attribute("textContent"))
+    assert announcement.get_attribute("textContent").startswith("2 Teiler: 1 und 97")
+
+
+def case_accessibility_tree_names_every_control(page):
+    page.driver.execute_cdp_cmd("Accessibility.enable", {})
+    nodes = page.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+    by_backend = {node.get("backendDOMNodeId"): node for node in nodes}
+    by_id = {node["nodeId"]: node for node in nodes}
+    document = page.driver.execute_cdp_cmd("DOM.getDocument", {"depth": -1})
+    for name, role, accessible_name in ACCESSIBLE:
+        found = page.driver.execute_cdp_cmd(
+            "DOM.querySelector", {"nodeId": document["root"]["nodeId"], "selector": "#" + name})
+        backend = page.driver.execute_cdp_cmd(
+            "DOM.describeNode", {"nodeId": found["nodeId"]})["node"]["backendNodeId"]
+        node = by_backend.get(backend)
+        assert node is not None and not node.get("ignored"), name
+        assert node["role"]["value"] == role, (name, node["role"])
+        named = node.get("name", {}).get("value", "")
+        if not named:
+            # A label is named by its text.
+            named = "".join(by_id[child].get("name", {}).get("value", "")
+                            for child in node.get("childIds", []) if child in by_id)
+        assert named == accessible_name, (name, named)
+
+
+def case_keyboard_alone_with_return(page):
+    page.type_input("12")
+    focused = []
+    for _ in TAB_ORDER:
+        page.driver.switch_to.active_element.send_keys(Keys.TAB)
+        focused.append(page.driver.execute_script("return document.activeElement.id"))
+    assert focused == TAB_ORDER, focused
+    # Back to "Algorithmus >Wurzel<" and Return presses it; Space presses "x".
+    for _ in range(TAB_ORDER.index("Command3") - TAB_ORDER.index("cmdWurzel")):
+        page.driver.switch_to.active_element.send_keys(Keys.SHIFT, Keys.TAB)
+    assert page.driver.execute_script("return document.activeElement.id") == "cmdWurzel"
+    page.driver.switch_to.active_element.send_keys(Keys.RETURN)
+    page.wait_idle()
+    assert page.value("txtWurzel") == "1 - 2 - 3 - 4 - 6 - 12", page.value("txtWurzel")
+    page.element("Command3").send_keys(Keys.SPACE)
+    WebDriverWait(page.driver, 5).until(lambda d: page.value("txtWurzel") == "")
+    # The focus is drawn: an outline of some width on the focused button.
+    outline = page.driver.execute_script(
+        "return getComputedStyle(document.activeElement).outlineWidth")
+    assert outline not in ("", "0px"), outline
+
+
+def contrast(page, name):
+    """The contrast ratio of a control's text against its background, as WCAG reckons it."""
+    colours = page.driver.execute_script("""
+        const element = document.getElementById(arguments[0]);
+        let background = element;
+        while (background && getComputedStyle(background).backgroundColor === 'rgba(0, 0, 0, 0)')
+            background = background.parentElement;
+        const canvas = getComputedStyle(document.body).backgroundColor;
+        return [getComputedStyle(element).color,
+                background ? getComputedStyle(background).backgroundColor : canvas];
+    """, name)
+
+    def luminance(css):
+        channels = [int(v) / 255 for v in re.findall(r"[\d.]+", css)[:3]]
+        linear = [c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4 for c in channels]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+
+    lighter, darker = sorted([luminance(colours[0]), luminance(colours[1])], reverse=True)
+    return (lighter + 0.05) / (darker + 0.05), colours
+
+
+def case_colours_are_paired_in_light_and_dark(page):
+    for scheme in ["light", "dark"]:
+        page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
+            "features": [{"name": "prefers-color-scheme", "value": scheme}]})
+        for name in CONTROL_IDS:
+            ratio, colours = contrast(page, name)
+            assert ratio >= 4.5, (scheme, name, ratio, colours)
+        # The layout's own colours stay in both schemes.
+        _, colours = contrast(page, "txtEingabe")
+        assert colours == ["rgb(0, 0, 0)", "rgb(255, 255, 128)"], (scheme, colours)
+        _, colours = contrast(page, "txtAlle")
+        assert colours == ["rgb(0, 0, 128)", "rgb(255, 255, 255)"], (scheme, colours)
+    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+
+
+def case_form_drawn_to_the_layout_at_one_scale(page):
+    for width, height in [(1100, 800), (700, 500)]:
+        page.driver.set_window_size(width, height)
+        factor, origin = page.driver.execute_script("""
+            const twip = parseFloat(getComputedStyle(document.documentElement)
+                                    .getPropertyValue('--twip'));
+            const form = document.getElementById('form').getBoundingClientRect();
+            return [twip * 15, [form.left, form.top]];""")
+        for name, (left, top, w, h) in DESIGNED_PIXELS:
+            rect = page.element(name).rect
+            drawn = ((rect["x"] - origin[0]) / factor, (rect["y"] - origin[1]) / factor,
+                     rect["width"] / factor, rect["height"] / factor)
+            for got, expected in zip(drawn, (left, top, w, h)):
+                assert abs(got - expected) <= 1, (width, name, drawn, (left, top, w, h))
+
+
+CASES = [case_preset] + [scan_case(*row) for row in SCAN_ROWS] + \
+    [error_case(*row) for row in ERROR_ROWS] + [
+    case_x_clears_its_row,
+    case_clicks_during_a_scan_run_after_it_in_click_order,
+    case_result_is_announced_and_in_the_status_line,
+    case_accessibility_tree_names_every_control,
+    case_keyboard_alone_with_return,
+    case_colours_are_paired_in_light_and_dark,
+    case_form_drawn_to_the_layout_at_one_scale,
+]
+
+
+def requests_leaving_the_page(driver):
+    """Every request the browser logged for the page that is not to a file it holds."""
+    leaving = []
+    for entry in driver.get_log("performance"):
+        message = json.loads(entry["message"])["message"]
+        if message["method"] in ("Network.requestWillBeSent", "Network.webSocketCreated"):
+            url = message["params"].get("request", {}).get("url") or message["params"].get("url")
+            if not url.startswith(("file:", "data:", "blob:")):
+                leaving.append(url)
+    return leaving
+
+
+def main():
+    url = "file://" + os.path.abspath(sys.argv[1])
+    driver = start_browser()
+    failures = 0
+    try:
+        # The browser's own start-up pages are not the page's.
+        driver.get("about:blank")
+        driver.get_log("performance")
+        language = None
+        for case in CASES:
+            name = case.__name__[len("case_"):]
+            try:
+                page = Page(driver, url)
+                language = language or driver.execute_script("return navigator.language")
+                case(page)
+                print("ok:", name)
+            except (AssertionError, TimeoutException) as failure:
+                failures += 1
+                print("FAIL:", name, repr(failure))
+            driver.set_window_size(1100, 800)
+        leaving = requests_leaving_the_page(driver)
+        if leaving:
+            failures += 1
+            print("FAIL: no_request_leaves_the_page", leaving)
+        else:
+            print("ok: no_request_leaves_the_page")
+        errors = [e["message"] for e in driver.get_log("browser") if e["level"] == "SEVERE"]
+        if errors:
+            failures += 1
+            print("FAIL: no_errors_in_the_console", errors)
+        else:
+            print("ok: no_errors_in_the_console")
+        print("(browser language %s)" % language)
+    finally:
+        driver.quit()
+    total = len(CASES) + 2
+    print("%d passed, %d failed" % (total - failures, failures))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
