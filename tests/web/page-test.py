@@ -8,40 +8,14 @@ import json
 import os
 import re
 import sys
-import tempfile
 import time
 
-from selenium import webdriver
 from selenium.common.exceptions import TimeoutException
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-CHROMIUM = "/usr/bin/chromium"
-CHROMEDRIVER = "/usr/bin/chromedriver"
-
-
-def start_browser():
-    options = webdriver.ChromeOptions()
-    options.binary_location = CHROMIUM
-    for argument in [
-        "--headless=new",
-        # Root has no sandbox; this machine's network is closed and its profile must be new.
-        "--no-sandbox",
-        "--disable-background-networking",
-        "--disable-component-update",
-        "--disable-sync",
-        "--no-first-run",
-        "--user-data-dir=" + tempfile.mkdtemp(prefix="faktorlupe-chromium-"),
-        "--lang=de-DE",
-        "--accept-lang=de-DE",
-        "--window-size=1100,800",
-    ]:
-        options.add_argument(argument)
-    options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
-    service = Service(CHROMEDRIVER, env=dict(os.environ, LANGUAGE="de", LANG="de_DE.UTF-8"))
-    return webdriver.Chrome(service=service, options=options)
+import headless_chromium
 
 
 def oracle_list(n):
@@ -376,7 +350,7 @@ def requests_leaving_the_page(driver):
 
 def main():
     url = "file://" + os.path.abspath(sys.argv[1])
-    driver = start_browser()
+    driver = headless_chromium.start()
     failures = 0
     try:
         # The browser's own start-up pages are not the page's.

@@ -1,0 +1,32 @@
+"""Debian's Chromium, headless, through chromedriver and selenium, as the page's tests and its
+benchmark drive it: as root (no sandbox), on a machine whose network is closed (nothing in the
+background that would reach for it), with a fresh profile and a German browser language."""
+import os
+import tempfile
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+CHROMIUM = "/usr/bin/chromium"
+CHROMEDRIVER = "/usr/bin/chromedriver"
+
+
+def start(width=1100, height=800):
+    options = webdriver.ChromeOptions()
+    options.binary_location = CHROMIUM
+    for argument in [
+        "--headless=new",
+        "--no-sandbox",
+        "--disable-background-networking",
+        "--disable-component-update",
+        "--disable-sync",
+        "--no-first-run",
+        "--user-data-dir=" + tempfile.mkdtemp(prefix="faktorlupe-chromium-"),
+        "--lang=de-DE",
+        "--accept-lang=de-DE",
+        "--window-size=%d,%d" % (width, height),
+    ]:
+        options.add_argument(argument)
+    options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
+    service = Service(CHROMEDRIVER, env=dict(os.environ, LANGUAGE="de", LANG="de_DE.UTF-8"))
+    return webdriver.Chrome(service=service, options=options)
