@@ -1,6 +1,10 @@
 // The page's worker around the engine (put before the engine's own code by emcc --pre-js): it
-// says when the engine is ready, hands each scan the texts of the page's boxes and runs it. The
-// engine posts the box writes and the scan's end itself.
+// says when the engine is ready or has failed, hands each scan the texts of the page's boxes and
+// runs it. The engine posts the box writes and the scan's end itself.
+Module["onAbort"] = function () {
+    postMessage({kind: "failed"});
+};
+
 Module["onRuntimeInitialized"] = function () {
     postMessage({kind: "ready", failureReport: UTF8ToString(Module["_faktorlupe_failure_report"]())});
 };

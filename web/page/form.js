@@ -79,6 +79,10 @@ const faktorlupeForm = (function () {
             if (control.kind === "SingleLineBox" || control.kind === "Label")
                 style.textAlign = control.centred ? "center" : "left";
             applyColours(control, element);
+            // Smaller than a fingertip: the area that takes a click grows beyond the drawn
+            // button, to where nothing else lies.
+            if (control.kind === "Button" && Math.min(control.width, control.height) < 360)
+                element.classList.add("small-target");
             if (control.accessibleName)
                 element.setAttribute("aria-label", control.accessibleName);
             if (control.kind === "SingleLineBox" || control.kind === "MultiLineBox") {

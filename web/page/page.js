@@ -13,12 +13,17 @@
     const errorReport = document.getElementById("errorReport");
     const element = function (name) { return document.getElementById(name); };
 
-    // The decimal separator of the browser's language, which the stopwatch writes.
-    const decimalSeparator = (function () {
-        const decimal = new Intl.NumberFormat(navigator.language).formatToParts(1.5)
-            .find(function (part) { return part.type === "decimal"; });
-        return decimal ? decimal.value : ".";
-    })();
+    // The decimal separator of the browser's language, which the stopwatch writes. Looked up at
+    // the first scan: the lookup costs a first page a good part of its start.
+    let decimalSeparator = null;
+    function browserDecimalSeparator() {
+        if (decimalSeparator === null) {
+            const decimal = new Intl.NumberFormat(navigator.language).formatToParts(1.5)
+                .find(function (part) { return part.type === "decimal"; });
+            decimalSeparator = decimal ? decimal.value : ".";
+        }
+        return decimalSeparator;
+    }
 
     // Room below the form for the status line, in twips.
     const statusLineHeight = 420;
@@ -91,7 +96,7 @@
         setBusy(true);
         const texts = layout.boxes.map(function (box) { return element(box).value; });
         engine.postMessage({kind: "scan", row: row, texts: texts,
-                            decimalSeparator: decimalSeparator});
+                            decimalSeparator: browserDecimalSeparator()});
     }
 
     // A screen reader speaks a changed live region; the same result twice must be heard twice,
@@ -139,22 +144,42 @@
         }
     }
 
+    // The engine failed outside any scan's reach: a trap in the WebAssembly, or a browser that
+    // cannot run it at all. One that ran before is started anew and the failure reported; one
+    // that never loaded is not tried again.
+    function engineFailed(worker) {
+        if (worker !== engine)
+            return;
+        worker.terminate();
+        if (!engineReady) {
+            engine = null;
+            element("engineMissing").hidden = false;
+            return;
+        }
+        startEngine();
+        showReport(failureReport);
+    }
+
     // The engine runs in a worker started from the text of its script, which the page already
     // holds: a page opened from a file may not fetch a script for a worker.
     function startEngine() {
         const url = URL.createObjectURL(new Blob([faktorlupeEngineSource],
                                                  {type: "text/javascript"}));
-        engine = new Worker(url);
+        const worker = new Worker(url);
+        engine = worker;
         engineReady = false;
-        engine.onmessage = onEngineMessage;
-        engine.onerror = function (event) {
+        worker.onmessage = function (event) {
+            if (event.data.kind === "ready" || event.data.kind === "failed")
+                URL.revokeObjectURL(url);
+            if (event.data.kind === "failed")
+                engineFailed(worker);
+            else
+                onEngineMessage(event);
+        };
+        worker.onerror = function (event) {
             event.preventDefault();
-            engine.terminate();
             URL.revokeObjectURL(url);
-            const wasBusy = busy;
-            startEngine();
-            if (wasBusy || failureReport)
-                showReport(failureReport || event.message);
+            engineFailed(worker);
         };
     }
 
