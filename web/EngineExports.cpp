@@ -6,6 +6,7 @@
 #include "web/PageRows.h"
 
 #include <emscripten/emscripten.h>
+#include <new>
 #include <string>
 
 namespace {
@@ -39,10 +40,17 @@ faktorlupe::PageEngine& engine() {
 
 extern "C" {
 
-// The page's box with the given index (in the order of kBoxNames) holds this text now.
-EMSCRIPTEN_KEEPALIVE void faktorlupe_receive(int box, const char* text) {
-    if (box >= 0 && box < static_cast<int>(faktorlupe::kBoxCount))
+// The page's box with the given index (in the order of kBoxNames) holds this text now. Returns
+// 0 when it did not fit into memory.
+EMSCRIPTEN_KEEPALIVE int faktorlupe_receive(int box, const char* text) {
+    if (box < 0 || box >= static_cast<int>(faktorlupe::kBoxCount))
+        return 1;
+    try {
         engine().receive(static_cast<faktorlupe::Box>(box), text);
+        return 1;
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
 }
 
 // Runs the row's scan and posts its end or its error report.
@@ -54,6 +62,15 @@ EMSCRIPTEN_KEEPALIVE void faktorlupe_scan(int row, const char* decimalSeparator)
         postScanError(row, outcome.errorNumber, outcome.errorReport.c_str());
     else
         postScanEnd(row, outcome.seconds, outcome.statusLine.c_str(), outcome.announcement.c_str());
+}
+
+// The box texts did not fit into memory: the scan cannot start.
+EMSCRIPTEN_KEEPALIVE void faktorlupe_report_out_of_memory(int row) {
+    const faktorlupe::RuntimeError error(
+        faktorlupe::ErrorNumber::OutOfMemory,
+        "Die Texte in den Feldern sind zu lang für den Arbeitsspeicher der Seite; bitte ein Feld "
+        "leeren. Die Seite läuft weiter.");
+    postScanError(row, error.code(), faktorlupe::reportText(error).c_str());
 }
 
 // The report the page shows when its worker itself fails, which no scan can report.

@@ -176,6 +176,16 @@ def case_x_clears_its_row(page):
     assert page.value("txtEingabe") == "97"
 
 
+def case_megabytes_in_a_box(page):
+    # As after pasting a long text: the scans still run, and the text stays where it was.
+    page.driver.execute_script(
+        "document.getElementById('txtAlle').value = '1 - 2'.repeat(arguments[0]);", 1600000)
+    page.scan("12", ["cmdHalbe"])
+    assert not page.report_open(), page.element("errorReportText").text
+    assert page.value("txtHalbe") == "1 - 2 - 3 - 4 - 6 - 12", page.value("txtHalbe")[:80]
+    assert len(page.value("txtAlle")) == 8000000
+
+
 def case_clicks_during_a_scan_run_after_it_in_click_order(page):
     page.scan("12", ["cmdAlle", "cmdWurzel"])
     long_number = 2095133040  # 1600 divisors: its list grows all through the scan
@@ -327,6 +337,7 @@ def case_form_drawn_to_the_layout_at_one_scale(page):
 CASES = [case_preset] + [scan_case(*row) for row in SCAN_ROWS] + \
     [error_case(*row) for row in ERROR_ROWS] + [
     case_x_clears_its_row,
+    case_megabytes_in_a_box,
     case_clicks_during_a_scan_run_after_it_in_click_order,
     case_result_is_announced_and_in_the_status_line,
     case_accessibility_tree_names_every_control,
