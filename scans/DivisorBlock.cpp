@@ -1,5 +1,6 @@
 // Compiled with -fno-trapping-math, which lets the compiler evaluate floor for several
-// candidates at once. The divisor test itself is the scans' own, unchanged.
+// candidates at once. The divisor test itself is the scans' own, unchanged; the WebAssembly path
+// writes the same test, the quotient compared with its floor, in SIMD instructions.
 #include "scans/DivisorBlock.h"
 
 #include "scans/DivisorTest.h"

@@ -28,6 +28,13 @@ std::string quoted(std::string_view text) {
     return json + "\"";
 }
 
+// A number as JSON writes it: 24 and 9.75, not 24.000000.
+std::string number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
 std::string quotedOrNull(const char* text) {
     return text != nullptr ? quoted(text) : "null";
 }
@@ -60,8 +67,7 @@ std::string control(const ControlSpec& c) {
     return "{\"name\": " + quoted(c.name) + ", \"kind\": " + quoted(kindName(c.kind)) +
            ", \"text\": " + quoted(c.text) + ", \"left\": " + std::to_string(c.left) +
            ", \"top\": " + std::to_string(c.top) + ", \"width\": " + std::to_string(c.width) +
-           ", \"height\": " + std::to_string(c.height) +
-           ", \"pointSize\": " + std::to_string(c.pointSize) +
+           ", \"height\": " + std::to_string(c.height) + ", \"pointSize\": " + number(c.pointSize) +
            ", \"centred\": " + (c.alignment == TextAlignment::Centre ? "true" : "false") +
            ", \"background\": " + cssColour(c.background) +
            ", \"foreground\": " + cssColour(c.foreground) +
@@ -85,7 +91,7 @@ int main() {
     js += "  \"clientHeight\": " + std::to_string(kClientHeight) + ",\n";
     js += "  \"twipsPerPixel\": " + std::to_string(kTwipsPerPixel) + ",\n";
     js += "  \"formFont\": " + quoted(kFormFontFamily) + ",\n";
-    js += "  \"formPointSize\": " + std::to_string(kFormFontPointSize) + ",\n";
+    js += "  \"formPointSize\": " + number(kFormFontPointSize) + ",\n";
     js += "  \"controlFont\": " + quoted(kControlFontFamily) + ",\n";
     js += "  \"controls\": [\n";
     for (std::size_t i = 0; i < kControlCount; ++i)
