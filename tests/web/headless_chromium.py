@@ -1,7 +1,9 @@
 """Debian's Chromium, headless, through chromedriver and selenium, as the page's tests and its
 benchmark drive it: as root (no sandbox), on a machine whose network is closed (nothing in the
 background that would reach for it), with a fresh profile and a German browser language."""
+import atexit
 import os
+import shutil
 import tempfile
 
 from selenium import webdriver
@@ -12,6 +14,8 @@ CHROMEDRIVER = "/usr/bin/chromedriver"
 
 
 def start(width=1100, height=800):
+    profile = tempfile.mkdtemp(prefix="faktorlupe-chromium-")
+    atexit.register(shutil.rmtree, profile, ignore_errors=True)
     options = webdriver.ChromeOptions()
     options.binary_location = CHROMIUM
     for argument in [
@@ -21,7 +25,7 @@ def start(width=1100, height=800):
         "--disable-component-update",
         "--disable-sync",
         "--no-first-run",
-        "--user-data-dir=" + tempfile.mkdtemp(prefix="faktorlupe-chromium-"),
+        "--user-data-dir=" + profile,
         "--lang=de-DE",
         "--accept-lang=de-DE",
         "--window-size=%d,%d" % (width, height),
