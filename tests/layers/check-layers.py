@@ -44,7 +44,7 @@ EXPERIMENTS = [
 WEB_EXPERIMENTS = [
     ("web/PageEngine.cpp", "form/MainForm.h", "form/LayoutTable.h"),
     ("web/PageEngine.cpp", "form/Controls.h", "scans/Scans.h"),
-    ("web/LayoutExport.cpp", "vergleich/Measurement.h", "form/LayoutTable.h"),
+    ("web/LayoutExport.cpp", "vergleich/measurement/Measurement.h", "form/LayoutTable.h"),
     ("scans/Scans.cpp", "web/PageEngine.h", "runtime/NumberText.h"),
     ("runtime/Clock.cpp", "form/LayoutTable.h", "runtime/RuntimeError.h"),
 ]
