@@ -15,13 +15,17 @@ EM_JS(void, postBoxText, (const char* box, const char* text),
       { postMessage({kind : "box", box : UTF8ToString(box), text : UTF8ToString(text)}); });
 
 EM_JS(void, postScanEnd,
-      (int row, double seconds, const char* statusLine, const char* announcement), {
+      (int row, double seconds, const char* statusLine, const char* spokenStatusLine,
+       const char* announcement, const char* spokenFigures),
+      {
           postMessage({
               kind : "end",
               row : row,
               seconds : seconds,
               statusLine : UTF8ToString(statusLine),
-              announcement : UTF8ToString(announcement)
+              spokenStatusLine : UTF8ToString(spokenStatusLine),
+              announcement : UTF8ToString(announcement),
+              spokenFigures : UTF8ToString(spokenFigures)
           });
       });
 
@@ -61,7 +65,9 @@ EMSCRIPTEN_KEEPALIVE void faktorlupe_scan(int row, const char* decimalSeparator)
     if (outcome.errorNumber != 0)
         postScanError(row, outcome.errorNumber, outcome.errorReport.c_str());
     else
-        postScanEnd(row, outcome.seconds, outcome.statusLine.c_str(), outcome.announcement.c_str());
+        postScanEnd(row, outcome.seconds, outcome.statusLine.c_str(),
+                    outcome.spokenStatusLine.c_str(), outcome.announcement.c_str(),
+                    outcome.spokenFigures.c_str());
 }
 
 // The box texts did not fit into memory: the scan cannot start.

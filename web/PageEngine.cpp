@@ -1,9 +1,11 @@
 #include "web/PageEngine.h"
 
+#include "form/LayoutTable.h"
 #include "runtime/Clock.h"
 #include "runtime/RuntimeError.h"
+#include "scans/ResultTexts.h"
 #include "scans/Scans.h"
-#include "web/InterimResultTexts.h"
+#include "web/ClockStepNote.h"
 #include "web/PageRows.h"
 
 #include <algorithm>
@@ -16,6 +18,14 @@ namespace {
 
 using Scan = ScanFigures (*)(ScanState&, FormView&, const Stopwatch&);
 constexpr Scan kScans[kPageRowCount] = {runFullScan, runHalfScan, runRootScan};
+
+// The control of the layout table with this name.
+const ControlSpec& control(std::string_view name) {
+    for (const ControlSpec& spec : kControls)
+        if (name == spec.name)
+            return spec;
+    return kControls[0];
+}
 
 ScanOutcome reported(const RuntimeError& error) {
     ScanOutcome outcome;
@@ -55,19 +65,38 @@ void PageEngine::receive(Box box, std::string text) {
     m_view.receive(box, std::move(text));
 }
 
+// The window's texts for the result, from its row's button as the window names it; where the
+// browser's clock is too coarse for the time, followed by how finely it measures.
+void PageEngine::describe(ScanOutcome& outcome, int row, const ScanFigures& figures,
+                          const std::string& separator) {
+    const PageRow& pageRow = kPageRows[row];
+    const ControlSpec& button = control(pageRow.scanButton);
+    const std::string note = clockStepNote(figures.seconds, m_clockStep, separator);
+    const std::string spokenNote = spokenClockStepNote(figures.seconds, m_clockStep, separator);
+    outcome.statusLine = statusLineText(button.text, m_state.zahl, figures.seconds,
+                                        figures.candidates, figures.divisors, separator) +
+                         note;
+    outcome.spokenStatusLine =
+        spokenStatusLine(button.accessibleName != nullptr ? button.accessibleName : button.text,
+                         m_state.zahl, figures.seconds, figures.candidates, figures.divisors,
+                         separator) +
+        spokenNote;
+    outcome.announcement = spokenResult(figures.divisors, m_view.text(pageRow.result),
+                                        m_view.text(pageRow.time), figures.seconds, separator) +
+                           spokenNote;
+    outcome.spokenFigures =
+        spokenFigures(figures.seconds, figures.candidates, figures.divisors, separator) +
+        spokenNote;
+}
+
 ScanOutcome PageEngine::runScan(int row, const std::string& decimalSeparator) {
     const Stopwatch stopwatch(secondsSinceMidnight, decimalSeparator);
-    const PageRow& pageRow = kPageRows[row];
     ScanOutcome outcome;
     try {
         const ScanFigures figures = kScans[row](m_state, m_view, stopwatch);
         m_view.flush();
         outcome.seconds = figures.seconds;
-        outcome.statusLine =
-            statusLineText(row, m_state.zahl, figures, m_clockStep, decimalSeparator);
-        outcome.announcement =
-            spokenResultText(m_view.text(pageRow.result), figures, m_view.text(pageRow.time),
-                             m_clockStep, decimalSeparator);
+        describe(outcome, row, figures, decimalSeparator);
         return outcome;
     } catch (const RuntimeError& error) {
         outcome = reported(error);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scans/ScanFigures.h"
 #include "scans/ScanState.h"
 #include "web/PageFormView.h"
 
@@ -7,14 +8,19 @@
 
 namespace faktorlupe {
 
-// What a scan on the page ended with: the texts for the status line and for screen readers, or
-// the report of the run-time error that ended it.
+// What a scan on the page ended with: its precise seconds and the texts that tell its result,
+// the same as the window's, or the report of the run-time error that ended it.
 struct ScanOutcome {
     int errorNumber = 0; // 0 when the scan ran to its end
     std::string errorReport;
     double seconds = 0; // the precise seconds of the stopwatch's span
+    // The status line, and the same as speech reads it.
     std::string statusLine;
+    std::string spokenStatusLine;
+    // What a screen reader is told when the scan has ended.
     std::string announcement;
+    // The precise figures in words, which describe the row's time box.
+    std::string spokenFigures;
 };
 
 // The page's engine, living in its worker as long as the page: one scan state, as the window
@@ -34,6 +40,9 @@ public:
     double clockStep() const { return m_clockStep; }
 
 private:
+    void describe(ScanOutcome& outcome, int row, const ScanFigures& figures,
+                  const std::string& separator);
+
     ScanState m_state;
     PageFormView m_view;
     double m_clockStep;

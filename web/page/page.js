@@ -87,9 +87,20 @@
         }
     }
 
+    // The status line shows the figures and gives screen readers the same in words.
+    function showStatus(shown, spoken) {
+        element("statusLineShown").textContent = shown;
+        element("statusLineSpoken").textContent = spoken;
+    }
+
+    // As the window's "x": the row's boxes, what its button and time box tell of the last
+    // result, and the status line are emptied.
     function clearRow(row) {
         element(row.result).value = "";
         element(row.time).value = "";
+        element(row.scan).removeAttribute("aria-description");
+        element(row.time).removeAttribute("aria-description");
+        showStatus("", "");
     }
 
     function startScan(row) {
@@ -131,13 +142,19 @@
         case "box":
             element(message.box).value = message.text;
             break;
-        case "end":
-            statusLine.textContent = message.statusLine;
+        case "end": {
+            const row = layout.rows[message.row];
+            showStatus(message.statusLine, message.spokenStatusLine);
             statusLine.dataset.seconds = message.seconds;
+            // Also the button tells its last result when the focus comes back to it, and the
+            // time box its precise figures, as in the window.
+            element(row.scan).setAttribute("aria-description", message.announcement);
+            element(row.time).setAttribute("aria-description", message.spokenFigures);
             announce(message.announcement);
             setBusy(false);
             runWaitingClicks();
             break;
+        }
         case "error":
             showReport(message.report);
             break;
