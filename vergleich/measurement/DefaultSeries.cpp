@@ -8,6 +8,8 @@ namespace {
 constexpr int kPoints = 30;
 constexpr double kFirst = 10;
 constexpr double kLast = 2147483647;
+constexpr std::int64_t kFirstDoubled = 100'000'000;
+constexpr int kDoublings = 4;
 
 // The prime nearest to n within 2..2147483647; on a tie the smaller one.
 std::int64_t nearestPrime(std::int64_t n) {
@@ -37,6 +39,13 @@ std::vector<std::int32_t> defaultSeries() {
         const auto point = static_cast<std::int64_t>(std::llround(kFirst * std::exp(step * i)));
         series.push_back(static_cast<std::int32_t>(nearestPrime(point)));
     }
+    return series;
+}
+
+std::vector<std::int32_t> doublingSeries() {
+    std::vector<std::int32_t> series;
+    for (int i = 0; i <= kDoublings; ++i)
+        series.push_back(static_cast<std::int32_t>(nearestPrime(kFirstDoubled << i)));
     return series;
 }
 

@@ -10,6 +10,12 @@ namespace faktorlupe::vergleich {
 // divisors, so what is measured is the loop alone.
 std::vector<std::int32_t> defaultSeries();
 
+// A series for seeing cost double: the primes nearest to 100 million, 200 million, 400 million,
+// 800 million and 1.6 billion. From 100 million on, "alle" and "Hälfte" take tenths of a second
+// and more, long enough that the doubling of their time is not blurred by noise; the whole
+// series takes about ten seconds on a current machine.
+std::vector<std::int32_t> doublingSeries();
+
 bool isPrime(std::int64_t n);
 
 } // namespace faktorlupe::vergleich

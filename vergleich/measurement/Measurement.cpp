@@ -88,6 +88,7 @@ NumberFigures measureNumber(std::int32_t zahl, const std::function<void(std::siz
         std::sort(measured.begin(), measured.end());
         figures.scans[i] = {outcome.figures.candidates, outcome.figures.divisors,
                             measured[kMeasurements / 2]};
+        figures.ranges[i] = {measured.front(), measured.back()};
         if (i == 0)
             firstList = outcome.list;
         else if (outcome.list != firstList)
