@@ -2,6 +2,7 @@
 // CSV.
 #include "vergleich/output/ReadableNumbers.h"
 #include "vergleich/output/Report.h"
+#include "vergleich/output/SpreadsheetCsv.h"
 
 #include <charconv>
 #include <gtest/gtest.h>
@@ -55,6 +56,18 @@ TEST(CsvTest, CarriesTheHeaderAndOneParsableRowPerNumber) {
     EXPECT_FALSE(std::getline(in, line));
 }
 
+// For a German spreadsheet: semicolons, milliseconds with a decimal comma and no exponent,
+// German headings, the rows by their number; worked out by hand from kFigures.
+TEST(SpreadsheetCsvTest, ReadsAsNumbersInAGermanSpreadsheet) {
+    std::ostringstream out;
+    writeSpreadsheetCsv(out, {kFigures[1], kFigures[0]});
+    EXPECT_EQ(out.str(), "\xEF\xBB\xBF"
+                         "Zahl;Teiler;Kandidaten alle;Zeit alle (ms);Kandidaten Hälfte;"
+                         "Zeit Hälfte (ms);Kandidaten Wurzel;Zeit Wurzel (ms)\r\n"
+                         "12;6;11;0,000525;5;0,0015;2;0,001\r\n"
+                         "2147483647;2;2147483646;625;1073741822;312,5;46339;0,015\r\n");
+}
+
 TEST(TableTest, GermanHeadingsAndTimesWithTheirUnit) {
     std::ostringstream out;
     writeTable(out, kFigures);
@@ -93,6 +106,22 @@ TEST(ReadableNumbersTest, TimesWithTheirUnit) {
     };
     for (const auto& [seconds, text] : rows)
         EXPECT_EQ(readableSeconds(seconds), QString::fromUtf8(text)) << seconds;
+}
+
+// The factor of a time to the one above it in the window's table.
+TEST(ReadableNumbersTest, FactorsAsPupilsReadThem) {
+    const std::pair<double, const char*> rows[] = {
+        {2.0, "×\u00A02,0"},
+        {2.04, "×\u00A02,0"},
+        {1.414, "×\u00A01,4"},
+        {0.5, "×\u00A00,5"},
+        {9.96, "×\u00A010"},
+        {16.2, "×\u00A016"},
+        {10309.3, "×\u00A010\u00A0309"},
+        {0.048, "×\u00A00,048"},
+    };
+    for (const auto& [ratio, text] : rows)
+        EXPECT_EQ(readableFactor(ratio), QString::fromUtf8(text)) << ratio;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "vergleich/output/Chart.h"
 
+#include "vergleich/output/ChartAxis.h"
+#include "vergleich/output/ChartGuide.h"
 #include "vergleich/output/FileWriting.h"
 #include "vergleich/output/ReadableNumbers.h"
 
@@ -9,118 +11,98 @@
 #include <QChart>
 #include <QChartView>
 #include <QFileInfo>
+#include <QImage>
 #include <QLegend>
 #include <QLineSeries>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace faktorlupe::vergleich {
 namespace {
 
+enum class Marker { Circle, Square, Triangle };
+
 // In the order of kScanNames.
-struct Curve {
-    const char* growsLike;
+struct Look {
     QColor colour;
-    std::function<double(double)> growth; // what the scan's cost should be proportional to
+    Marker marker;
+    Qt::PenStyle guideDashes;
 };
 
-const Curve kCurves[kScanCount] = {
-    {"wächst wie n", QColor(0xC0, 0x39, 0x2B), [](double n) { return n; }},
-    {"wächst wie n/2", QColor(0x1F, 0x6F, 0xB4), [](double n) { return n / 2; }},
-    {"wächst wie √n", QColor(0x2C, 0x8C, 0x3C), [](double n) { return std::sqrt(n); }},
+const Look kLooks[kScanCount] = {
+    {QColor(0xC0, 0x39, 0x2B), Marker::Circle, Qt::DashLine},
+    {QColor(0x1F, 0x6F, 0xB4), Marker::Square, Qt::DashDotLine},
+    {QColor(0x2C, 0x8C, 0x3C), Marker::Triangle, Qt::DotLine},
 };
 
-// Below this many candidates a scan's cost is mostly the fixed cost of a run (reading the input,
-// the stopwatch, the texts), not its loop; those points are drawn but do not steer the fit.
-constexpr std::int64_t kCandidatesForFit = 1000;
+constexpr int kMarkerSize = 11;
+constexpr double kTitleSize = 1.5;
 
-// The factor c of seconds = c * growth(n), fitted in log space: the mean of log(seconds / growth).
-double fitFactor(const std::vector<NumberFigures>& figures, std::size_t scan, const Curve& curve) {
-    double sum = 0;
-    int count = 0;
-    for (bool all : {false, true}) {
-        for (const NumberFigures& row : figures) {
-            const ScanFigures& s = row.scans[scan];
-            if (s.seconds > 0 && (all || s.candidates >= kCandidatesForFit)) {
-                sum += std::log(s.seconds / curve.growth(row.zahl));
-                ++count;
-            }
-        }
-        if (count > 0)
-            break;
+// The point of a measured series: a filled shape with a dark rim, drawn by us because Qt draws
+// every line series' points as circles.
+QImage markerImage(const Look& look) {
+    QImage image(kMarkerSize, kMarkerSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(look.colour.darker(160), 1.2));
+    painter.setBrush(look.colour);
+    const QRectF box(1, 1, kMarkerSize - 2, kMarkerSize - 2);
+    switch (look.marker) {
+    case Marker::Circle:
+        painter.drawEllipse(box);
+        break;
+    case Marker::Square:
+        painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+        break;
+    case Marker::Triangle: {
+        QPainterPath triangle;
+        triangle.moveTo(box.center().x(), box.top());
+        triangle.lineTo(box.bottomRight());
+        triangle.lineTo(box.bottomLeft());
+        triangle.closeSubpath();
+        painter.drawPath(triangle);
+        break;
     }
-    return count > 0 ? std::exp(sum / count) : 0;
-}
-
-double position(double value, Scale scale) {
-    return scale == Scale::Logarithmic ? std::log10(value) : value;
-}
-
-// 1, 2 or 5 times a power of ten: the step that divides the range into about five parts.
-double niceStep(double range) {
-    const double raw = range / 5;
-    const double power = std::pow(10, std::floor(std::log10(raw)));
-    for (double factor : {1.0, 2.0, 5.0})
-        if (factor * power >= raw)
-            return factor * power;
-    return 10 * power;
-}
-
-// An axis whose labels are texts of our own: one per power of ten on a logarithmic scale, one
-// per nice step from 0 on a linear one.
-QCategoryAxis* readableAxis(const QString& title, double low, double high, Scale scale,
-                            const std::function<QString(double)>& label) {
-    auto* axis = new QCategoryAxis;
-    axis->setTitleText(title);
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    std::vector<double> ticks;
-    if (scale == Scale::Logarithmic) {
-        for (double decade = std::floor(std::log10(low)); decade <= std::ceil(std::log10(high));
-             ++decade)
-            ticks.push_back(std::pow(10, decade));
-    } else {
-        const double step = niceStep(high);
-        for (int i = 0; i * step < high + step; ++i)
-            ticks.push_back(i * step);
     }
-    // Each label stands at the end of a category; a sliver before the first tick carries its own.
-    axis->setStartValue(position(ticks.front(), scale) - 1e-9);
-    for (double tick : ticks)
-        axis->append(label(tick), position(tick, scale));
-    axis->setRange(position(ticks.front(), scale), position(ticks.back(), scale));
-    return axis;
+    return image;
+}
+
+void addToChart(QChart& chart, QLineSeries* series, QCategoryAxis* x, QCategoryAxis* y) {
+    chart.addSeries(series);
+    series->attachAxis(x);
+    series->attachAxis(y);
+}
+
+// The legend reads its texts as markup; the program's own texts must appear as they stand.
+QString legendText(const QString& text) {
+    return text.toHtmlEscaped();
 }
 
 } // namespace
 
 double chartPosition(double zahl, Scale scale) {
-    return position(zahl, scale);
+    return axisPosition(zahl, scale);
 }
 
 QChart* buildChart(const std::vector<NumberFigures>& figures, Scale scale) {
     // The lines join the points from the smallest number to the largest, in whatever order the
     // numbers were given.
-    std::vector<NumberFigures> sorted = figures;
-    std::sort(sorted.begin(), sorted.end(),
-              [](const NumberFigures& a, const NumberFigures& b) { return a.zahl < b.zahl; });
+    const std::vector<NumberFigures> sorted = sortedByNumber(figures);
     auto* chart = new QChart;
     chart->setTitle(QStringLiteral("Faktorlupe: Laufzeit der drei Algorithmen nach der Zahl"));
-    QFont titleFont = chart->titleFont();
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
-    titleFont.setBold(true);
-    chart->setTitleFont(titleFont);
     chart->legend()->setAlignment(Qt::AlignBottom);
-    // Each entry drawn like its line: the reference lines as dashed ones.
+    // Each entry drawn like its line: the guide lines with their dashes.
     chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
 
     double lowN = 10, highN = 100, lowT = 1e-7, highT = 1e-6;
     if (!sorted.empty()) {
         lowN = sorted.front().zahl;
-        highN = std::max<double>(sorted.back().zahl, lowN * 10);
+        highN = sorted.back().zahl;
         lowT = 1e300;
         highT = 0;
         for (const NumberFigures& row : sorted)
@@ -131,49 +113,58 @@ QChart* buildChart(const std::vector<NumberFigures>& figures, Scale scale) {
                 }
         if (highT <= 0)
             lowT = 1e-7, highT = 1e-6;
-        if (lowT >= highT)
-            highT = lowT * 10;
     }
-    QCategoryAxis* x = readableAxis(QStringLiteral("Zahl n"), lowN, highN, scale, readableNumber);
+    const AxisSpan spanN = spanOf(lowN, highN, scale);
+    const AxisSpan spanT = spanOf(lowT, highT, scale);
+    QCategoryAxis* x = readableAxis(QStringLiteral("Zahl n"), spanN, scale, readableNumber);
     QCategoryAxis* y =
-        readableAxis(QStringLiteral("Zeit je Lauf (Median)"), lowT, highT, scale, readableSeconds);
+        readableAxis(QStringLiteral("Zeit je Lauf (Median)"), spanT, scale, readableSeconds);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
 
     for (std::size_t scan = 0; scan < kScanCount; ++scan) {
-        const Curve& curve = kCurves[scan];
+        const Look& look = kLooks[scan];
         auto* measured = new QLineSeries;
-        // The legend reads its text as markup; the program's own texts must appear as they stand.
-        measured->setName(QStringLiteral("Algorithmus >%1<")
-                              .arg(QString::fromUtf8(kScanNames[scan]))
-                              .toHtmlEscaped());
-        measured->setPen(QPen(curve.colour, 2));
+        measured->setName(legendText(
+            QStringLiteral("Algorithmus >%1<").arg(QString::fromUtf8(kScanNames[scan]))));
+        measured->setPen(QPen(look.colour, 2));
         measured->setPointsVisible(true);
-        measured->setMarkerSize(7);
+        measured->setMarkerSize(kMarkerSize);
+        measured->setLightMarker(markerImage(look));
         measured->setProperty("scan", static_cast<int>(scan));
         for (const NumberFigures& row : sorted)
             if (row.scans[scan].seconds > 0)
-                measured->append(position(row.zahl, scale),
-                                 position(row.scans[scan].seconds, scale));
+                measured->append(axisPosition(row.zahl, scale),
+                                 axisPosition(row.scans[scan].seconds, scale));
 
-        auto* reference = new QLineSeries;
-        reference->setName(QString::fromUtf8(curve.growsLike).toHtmlEscaped());
-        reference->setPen(QPen(curve.colour, 1.5, Qt::DashLine));
-        const double factor = fitFactor(sorted, scan, curve);
-        constexpr int kSteps = 48;
-        for (int i = 0; factor > 0 && i <= kSteps; ++i) {
-            const double t = static_cast<double>(i) / kSteps;
-            const double n = scale == Scale::Logarithmic ? lowN * std::pow(highN / lowN, t)
-                                                         : lowN + (highN - lowN) * t;
-            reference->append(position(n, scale), position(factor * curve.growth(n), scale));
-        }
-        for (QLineSeries* series : {measured, reference}) {
-            chart->addSeries(series);
-            series->attachAxis(x);
-            series->attachAxis(y);
-        }
+        auto* guide = new QLineSeries;
+        guide->setName(legendText(guideName(scan)));
+        guide->setPen(QPen(look.colour, 1.5, look.guideDashes));
+        guide->setProperty("guide", static_cast<int>(scan));
+        guide->append(
+            guideLine(sorted, scan, scale, {spanN.low, spanT.low}, {spanN.high, spanT.high}));
+        addToChart(*chart, measured, x, y);
+        addToChart(*chart, guide, x, y);
     }
+    scaleChartText(*chart, 1);
     return chart;
+}
+
+void scaleChartText(QChart& chart, double factor) {
+    const double designed = QApplication::font().pointSizeF();
+    QFont text = QApplication::font();
+    text.setPointSizeF(designed * factor);
+    QFont title = text;
+    title.setPointSizeF(designed * factor * kTitleSize);
+    title.setBold(true);
+    chart.setTitleFont(title);
+    chart.legend()->setFont(text);
+    QFont axisTitle = text;
+    axisTitle.setBold(true);
+    for (QAbstractAxis* axis : chart.axes()) {
+        axis->setLabelsFont(text);
+        axis->setTitleFont(axisTitle);
+    }
 }
 
 std::optional<ChartFormat> chartFormatOf(const QString& path) {

@@ -19,11 +19,19 @@ inline constexpr QSize kChartSize(1200, 800);
 // between "alle" and "Hälfte" directly.
 enum class Scale { Logarithmic, Linear };
 
-// The seconds of the three scans against the number, each with a dashed line that grows like n,
-// n/2 or the square root of n, fitted through the scan's points, and a legend that tells the
-// two apart. The axes are labelled with numbers and times as people read them ("1 Mio.",
-// "447 ns"). The caller owns the chart.
+// The seconds of the three scans against the number, each with a guide line that grows like n,
+// n/2 or the square root of n, fitted to the scan's points in the scale shown, and a legend
+// that names them for pupils. The axes end just past the figures and are labelled with numbers
+// and times as people read them ("1 Mio.", "447 ns"). The scans are told apart without colour
+// too: their points are circles, squares and triangles, their guide lines dashed, dash-dotted
+// and dotted, so that the chart reads on a black-and-white worksheet. Each scan's measured
+// series carries the property "scan", its guide line "guide", with the scan's index. The caller
+// owns the chart.
 QChart* buildChart(const std::vector<NumberFigures>& figures, Scale scale);
+
+// Sets the chart's texts (title, axes, legend) to the given multiple of their designed size, so
+// that a chart on a projector can be read from the back of the room.
+void scaleChartText(QChart& chart, double factor);
 
 // Where a number lies on the chart's horizontal axis.
 double chartPosition(double zahl, Scale scale);

@@ -44,4 +44,20 @@ QString readableSeconds(double seconds) {
     return QString::fromStdString(secondsWithUnit(seconds, kDecimalComma));
 }
 
+QString readableFactor(double ratio) {
+    QString text;
+    if (ratio >= 9.95)
+        text = grouped(std::llround(ratio));
+    else if (ratio >= 0.095)
+        text = QString::number(std::round(ratio * 10) / 10, 'f', 1)
+                   .replace(QLatin1Char('.'), QLatin1Char(','));
+    else
+        text = QString::fromStdString(significantDigitsText(ratio, 2, kDecimalComma));
+    return QStringLiteral("×\u00A0") + text;
+}
+
+QString readablePercent(double share) {
+    return grouped(std::llround(share * 100)) + QStringLiteral("\u00A0%");
+}
+
 } // namespace faktorlupe::vergleich

@@ -15,4 +15,12 @@ QString readableNumber(double value);
 // "447 ns", "12,5 µs", "3,1 ms", "0,62 s", "2 s"; none at all is "0".
 QString readableSeconds(double seconds);
 
+// How many times one time is another, as pupils read it off a table: "× 2,0", "× 1,4", "× 0,5",
+// one decimal below ten and whole numbers from ten on ("× 16"), two significant digits below a
+// tenth ("× 0,048").
+QString readableFactor(double ratio);
+
+// A share in whole percent: "35 %".
+QString readablePercent(double share);
+
 } // namespace faktorlupe::vergleich
