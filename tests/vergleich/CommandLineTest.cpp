@@ -104,6 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
             "WindowWithChart", {"--fenster", "12", "--chart", kChart}, nullptr, {kOffscreen}},
         BadArguments{"MissingFileName", {"12", "--csv"}},
         BadArguments{"UnwritableCsv", {"12", "--csv", "/nicht/vorhanden/werte.csv"}},
+        BadArguments{"UnwritableSpreadsheetCsv", {"12", "--csv-de", "/nicht/vorhanden/w.csv"}},
         BadArguments{"UnwritableChart", {"12", "--chart", "/nicht/vorhanden/chart.png"}},
         BadArguments{"CsvThroughALinkToNowhere", {"12", "--csv", kCsv}, "werte.csv"},
         BadArguments{"ChartExtension", {"12", "--chart", "chart.jpg", "--csv", kCsv}}),
@@ -128,8 +129,8 @@ TEST(CommandLineTest, TheWindowTakesQtsOwnOptions) {
 
 TEST(CommandLineTest, WritesTableCsvAndPngChart) {
     QTemporaryDir folder;
-    const ProgramRun run =
-        runVergleich({"12", "7", "--csv", kCsv, "--chart", kChart}, folder.path());
+    const ProgramRun run = runVergleich(
+        {"12", "7", "--csv", kCsv, "--csv-de", "tabelle.csv", "--chart", kChart}, folder.path());
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     // A pipe gets no progress bar.
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
@@ -142,6 +143,14 @@ TEST(CommandLineTest, WritesTableCsvAndPngChart) {
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[1].startsWith("12,6,11,"));
     EXPECT_TRUE(lines[2].startsWith("7,2,6,"));
+
+    // The one for spreadsheets in order of the numbers.
+    QFile spreadsheet(QDir(folder.path()).filePath("tabelle.csv"));
+    ASSERT_TRUE(spreadsheet.open(QIODevice::ReadOnly));
+    const QStringList rows = QString::fromUtf8(spreadsheet.readAll()).split("\r\n");
+    ASSERT_EQ(rows.size(), 4);
+    EXPECT_TRUE(rows[1].startsWith("7;2;6;"));
+    EXPECT_TRUE(rows[2].startsWith("12;6;11;"));
 
     const QImage chart(QDir(folder.path()).filePath(kChart));
     EXPECT_EQ(chart.size(), QSize(1200, 800));
@@ -214,7 +223,8 @@ TEST_P(FullDiskTest, OldFileStaysWholeAndTheRunFails) {
 INSTANTIATE_TEST_SUITE_P(
     Vergleich, FullDiskTest,
     ::testing::Values(FullDisk{"PngChart", {"11", "--chart", "chart.png"}, "chart.png"},
-                      FullDisk{"SvgChart", {"11", "--chart", "chart.svg"}, "chart.svg"}),
+                      FullDisk{"SvgChart", {"11", "--chart", "chart.svg"}, "chart.svg"},
+                      FullDisk{"SpreadsheetCsv", {"11", "--csv-de", "werte.csv"}, "werte.csv"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandLineTest, ATableThatCannotBeWrittenFails) {

@@ -9,6 +9,7 @@ namespace faktorlupe::vergleich {
 namespace {
 
 const QString kCsv = QStringLiteral("csv");
+const QString kSpreadsheetCsv = QStringLiteral("csv-de");
 const QString kChart = QStringLiteral("chart");
 const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
@@ -46,12 +47,15 @@ QString helpText() {
         "                  2147483647 verteilt.\n"
         "\n"
         "Optionen:\n"
-        "  --csv DATEI     schreibt die Messwerte zusätzlich als CSV-Datei.\n"
+        "  --csv DATEI     schreibt die Messwerte zusätzlich als CSV-Datei für Programme\n"
+        "                  (Komma, Sekunden mit Dezimalpunkt).\n"
+        "  --csv-de DATEI  schreibt die Messwerte zusätzlich als CSV-Datei für eine deutsche\n"
+        "                  Tabellenkalkulation (Semikolon, Millisekunden mit Dezimalkomma).\n"
         "  --chart DATEI   zeichnet die Messwerte als Diagramm, als PNG oder SVG je nach Endung.\n"
         "  --linear        zeichnet das Diagramm mit linearen statt logarithmischen Achsen.\n"
         "  --fenster       misst und zeichnet in einem Fenster, Zahl für Zahl; dort speichert\n"
-        "                  »Speichern …«, --csv und --chart gelten nicht. Es nimmt auch die\n"
-        "                  Optionen jedes Qt-Programms an, etwa -style NAME.\n"
+        "                  »Speichern …«, --csv, --csv-de und --chart gelten nicht. Es nimmt\n"
+        "                  auch die Optionen jedes Qt-Programms an, etwa -style NAME.\n"
         "  -h, --help      zeigt diese Hilfe an.\n"
         "  --version       zeigt die Version an.\n"
         "\n"
@@ -63,6 +67,7 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(QCommandLineOption(kCsv, QString(), QStringLiteral("DATEI")));
+    parser.addOption(QCommandLineOption(kSpreadsheetCsv, QString(), QStringLiteral("DATEI")));
     parser.addOption(QCommandLineOption(kChart, QString(), QStringLiteral("DATEI")));
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), kHelp}));
     parser.addOption(QCommandLineOption(kVersion));
@@ -80,7 +85,7 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
             return QStringLiteral("Unbekannte Option »%1«; --help zeigt die Optionen.")
                 .arg(unknown.first());
         }
-        return QStringLiteral("Nach --csv und --chart muss ein Dateiname stehen.");
+        return QStringLiteral("Nach --csv, --csv-de und --chart muss ein Dateiname stehen.");
     }
     arguments.help = parser.isSet(kHelp);
     arguments.version = parser.isSet(kVersion);
@@ -94,11 +99,14 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
             return error;
         arguments.numbers.push_back(number);
     }
-    if (arguments.window && (parser.isSet(kCsv) || parser.isSet(kChart)))
-        return QStringLiteral("--csv und --chart gelten nur ohne --fenster; im Fenster speichert "
-                              "»Speichern …« die Messwerte und das Diagramm.");
+    if (arguments.window &&
+        (parser.isSet(kCsv) || parser.isSet(kSpreadsheetCsv) || parser.isSet(kChart)))
+        return QStringLiteral("--csv, --csv-de und --chart gelten nur ohne --fenster; im Fenster "
+                              "speichert »Speichern …« die Messwerte und das Diagramm.");
     if (parser.isSet(kCsv))
         arguments.csvPath = parser.value(kCsv);
+    if (parser.isSet(kSpreadsheetCsv))
+        arguments.spreadsheetCsvPath = parser.value(kSpreadsheetCsv);
     if (parser.isSet(kChart)) {
         arguments.chartPath = parser.value(kChart);
         if (QString error = checkChartPath(arguments.chartPath); !error.isEmpty())

@@ -9,7 +9,8 @@ namespace faktorlupe::vergleich {
 
 struct Arguments {
     std::vector<std::int32_t> numbers; // empty: the default series
-    QString csvPath;
+    QString csvPath;                   // the CSV for scripts
+    QString spreadsheetCsvPath;        // the CSV for German spreadsheets
     QString chartPath;
     bool help = false;
     bool version = false;
@@ -22,7 +23,8 @@ struct Arguments {
 
 // Reads the command line (the program name first). Returns an empty error when the arguments are
 // sound; otherwise a German sentence saying what is wrong: a number that is not one from 2 to
-// 2147483647, an unknown option, a chart without .png or .svg, --csv or --chart beside --fenster.
+// 2147483647, an unknown option, a chart without .png or .svg, --csv, --csv-de or --chart beside
+// --fenster.
 // Whether the files can be written is for the run to check, before it measures.
 QString parseArguments(const QStringList& commandLine, Arguments& arguments);
 

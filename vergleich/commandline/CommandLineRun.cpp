@@ -6,6 +6,7 @@
 #include "vergleich/output/Chart.h"
 #include "vergleich/output/FileWriting.h"
 #include "vergleich/output/Report.h"
+#include "vergleich/output/SpreadsheetCsv.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -25,7 +26,8 @@ void keepOnlyQtErrors(QtMsgType type, const QMessageLogContext&, const QString& 
 int measureAndWrite(int& argc, char* argv[], const Arguments& arguments,
                     const std::vector<std::int32_t>& numbers) {
     // What can be checked is checked before the measurement, which may take minutes.
-    for (const QString& path : {arguments.csvPath, arguments.chartPath})
+    for (const QString& path :
+         {arguments.csvPath, arguments.spreadsheetCsvPath, arguments.chartPath})
         if (!path.isEmpty())
             if (const QString problem = checkWritable(path); !problem.isEmpty())
                 return fail(problem, kBadArguments);
@@ -59,6 +61,10 @@ int measureAndWrite(int& argc, char* argv[], const Arguments& arguments,
         status = fail(problem, kFailed);
     if (!arguments.csvPath.isEmpty())
         if (const QString problem = writeCsvFile(arguments.csvPath, figures); !problem.isEmpty())
+            status = fail(problem, kFailed);
+    if (!arguments.spreadsheetCsvPath.isEmpty())
+        if (const QString problem = writeSpreadsheetCsvFile(arguments.spreadsheetCsvPath, figures);
+            !problem.isEmpty())
             status = fail(problem, kFailed);
     if (!arguments.chartPath.isEmpty())
         if (const QString problem = writeChart(
