@@ -40,6 +40,7 @@ endif()
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Drawn with the metric-compatible stand-in for the Times New Roman of its layout.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
-# Without it the window runs through XWayland instead of as a native Wayland client.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Without the first the window runs through XWayland instead of as a native Wayland client;
+# without the second Qt's own dialogs and menus speak English under a German locale.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 include(CPack)

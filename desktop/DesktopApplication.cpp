@@ -2,16 +2,18 @@
 
 #include "desktop/FocusFrame.h"
 #include "desktop/LineEditAccessible.h"
+#include "desktop/QtTranslations.h"
 #include "desktop/ReturnPressesButtons.h"
 
 #include <QApplication>
 
 namespace faktorlupe {
 
-void prepareDesktopApplication(QApplication&) {
+void prepareDesktopApplication(QApplication& application) {
     installLineEditAccessibility();
     letReturnPressButtons();
     showFocusFrames();
+    translateQtsOwnTexts(application);
 }
 
 } // namespace faktorlupe

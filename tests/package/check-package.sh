@@ -51,7 +51,9 @@ for needed in fonts-liberation2 libqt6widgets6 libqt6charts6 libc6; do
 done
 echo "ok: Depends: $depends"
 recommends=$(dpkg-deb --field "$deb" Recommends)
-grep -q qt6-wayland <<<"$recommends" || fail "Recommends lacks qt6-wayland: $recommends"
+for wanted in qt6-wayland qt6-translations-l10n; do
+    grep -q "$wanted" <<<"$recommends" || fail "Recommends lacks $wanted: $recommends"
+done
 echo "ok: Recommends: $recommends"
 
 dpkg-deb -x "$deb" "$scratch/root"
