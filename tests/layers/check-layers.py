@@ -23,14 +23,18 @@ EXPERIMENTS = [
     ("scans/Stopwatch.cpp", "QString", "scans/Box.h"),
     ("form/MainForm.cpp", "vergleich/measurement/Measurement.h", "scans/Scans.h"),
     ("desktop/DesktopApplication.cpp", "form/MainForm.h", "desktop/DesktopApplication.h"),
+    ("desktop/QtTranslations.cpp", "vergleich/window/ComparisonWindow.h", "QTranslator"),
     # faktorlupe-vergleich: the measurement core knows neither Qt nor how its figures are shown;
     # the output knows no window; the command line and the window stand beside each other.
     ("vergleich/measurement/Measurement.cpp", "QString", "scans/Scans.h"),
     ("vergleich/measurement/Measurement.cpp", "vergleich/output/Chart.h",
      "vergleich/measurement/NumberFigures.h"),
+    ("vergleich/measurement/NumberFigures.cpp", "QString", "vergleich/measurement/NumberRange.h"),
     ("vergleich/output/Chart.cpp", "vergleich/window/ComparisonWindow.h", "QChart"),
     ("vergleich/output/Report.cpp", "vergleich/commandline/Arguments.h",
      "vergleich/measurement/Measurement.h"),
+    ("vergleich/output/SpreadsheetCsv.cpp", "vergleich/window/FiguresTable.h",
+     "runtime/SignificantDigits.h"),
     ("vergleich/commandline/CommandLineRun.cpp", "vergleich/window/ComparisonWindow.h",
      "vergleich/output/Chart.h"),
     ("vergleich/commandline/Arguments.cpp", "QChart", "QString"),

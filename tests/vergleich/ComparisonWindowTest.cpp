@@ -1,8 +1,11 @@
 #include "vergleich/window/ComparisonWindow.h"
 
 #include "ThemeColours.h"
+#include "desktop/DesktopApplication.h"
+#include "vergleich/measurement/DefaultSeries.h"
 #include "vergleich/worker/ThreadedMeasurement.h"
 
+#include <QAbstractAxis>
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
@@ -13,8 +16,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -22,9 +27,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
+#include <set>
 
 // Failures show texts as they read.
 void PrintTo(const QString& text, std::ostream* out) {
@@ -90,6 +97,38 @@ protected:
     bool waitForPoints(int points) {
         return waitFor([&] { return measuredPoints() == points; });
     }
+    const QAbstractItemModel& rows() { return *find<QTableView>()->model(); }
+    QString cell(int row, int column, int role = Qt::DisplayRole) {
+        return rows().index(row, column).data(role).toString();
+    }
+    // The column of the table under a heading, its line breaks read as blanks.
+    int columnIndex(const QString& heading) {
+        for (int c = 0; c < rows().columnCount(); ++c)
+            if (rows().headerData(c, Qt::Horizontal).toString().replace('\n', ' ') == heading)
+                return c;
+        ADD_FAILURE() << "no column " << heading.toStdString();
+        return 0;
+    }
+    QStringList columnTexts(const char* heading) {
+        QStringList texts;
+        for (int row = 0; row < rows().rowCount(); ++row)
+            texts << cell(row, columnIndex(QString::fromUtf8(heading)));
+        return texts;
+    }
+    // The chart as drawn now; it is redrawn a few times a second as figures come.
+    QChart* chart() { return find<QChartView>()->chart(); }
+    static QLineSeries* series(QChart* chart, const char* kind, int scan) {
+        for (QAbstractSeries* each : chart->series())
+            if (each->property(kind) == scan)
+                return static_cast<QLineSeries*>(each);
+        return nullptr;
+    }
+    // The line filled as a paste fills it, then Return.
+    void typeAndMeasure(const char* typed) {
+        auto* line = find<QLineEdit>("numbers");
+        line->setText(QString::fromUtf8(typed));
+        QTest::keyClick(line, Qt::Key_Return);
+    }
 
     FakeSource* source;
     std::unique_ptr<ComparisonWindow> window;
@@ -145,17 +184,216 @@ INSTANTIATE_TEST_SUITE_P(
                       Abbrechen{"AfterItsLastCheckForAStop", {{11}, {101}}, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ComparisonWindowTest, BadNumberInTheLineMeasuresNothing) {
-    for (const char* typed : {"12 zwölf", "1", "2147483648", "12.5", "   "}) {
-        find<QLineEdit>("numbers")->setText(QString::fromUtf8(typed));
-        find<QPushButton>("measure")->click();
-        EXPECT_TRUE(source->started.empty()) << typed;
-        EXPECT_FALSE(find<QLabel>("numbersProblem")->text().isEmpty()) << typed;
-    }
-    find<QLineEdit>("numbers")->setText(QStringLiteral("12 717313"));
+// The line as pupils write numbers: German grouping, several after ";" or on lines of their own.
+// A wrong line measures nothing and says why in a pupil's words, until the line changes.
+TEST_F(ComparisonWindowTest, TheLineTakesNumbersAsPupilsWriteThem) {
+    EXPECT_TRUE(
+        find<QLineEdit>("numbers")->placeholderText().contains(QStringLiteral("1.000.003; ")));
+    typeAndMeasure("12 zwölf");
+    EXPECT_TRUE(source->started.empty());
+    auto* problem = find<QLabel>("numbersProblem");
+    EXPECT_EQ(problem->text(), QStringLiteral("»12 zwölf« ist keine ganze Zahl."));
+    EXPECT_TRUE(problem->isVisible());
+    QTest::keyClick(find<QLineEdit>("numbers"), Qt::Key_Backspace);
+    EXPECT_FALSE(problem->isVisible());
+    EXPECT_TRUE(problem->text().isEmpty());
+
+    find<QLineEdit>("numbers")->setText(QStringLiteral("2.000.003; 4 000 037\n717313"));
     find<QPushButton>("measure")->click();
-    EXPECT_EQ(source->started, (std::vector<std::vector<std::int32_t>>{{12, 717313}}));
-    EXPECT_TRUE(find<QLabel>("numbersProblem")->text().isEmpty());
+    EXPECT_EQ(source->started,
+              (std::vector<std::vector<std::int32_t>>{{2000003, 4000037, 717313}}));
+    EXPECT_TRUE(find<QLineEdit>("numbers")->text().isEmpty());
+}
+
+// Neue Reihe in the middle of a measurement: the worker is asked to stop, table and chart are
+// empty at once, and what the worker still hands over of the old series is not shown. Numbers
+// given meanwhile are measured once it is done.
+TEST_F(ComparisonWindowTest, NeueReiheEmptiesTableAndChart) {
+    window->measure({11, 101, 1009});
+    source->deliver(figuresOf(11));
+    ASSERT_TRUE(waitForPoints(3));
+    find<QPushButton>("newSeries")->click();
+    EXPECT_EQ(source->stops, 1);
+    EXPECT_EQ(rows().rowCount(), 0);
+    EXPECT_EQ(measuredPoints(), 0);
+    EXPECT_EQ(find<QProgressBar>("progress")->text(), "0 von 0");
+
+    typeAndMeasure("97");
+    source->deliver(figuresOf(101));
+    source->finish({false, QStringLiteral("Die Messung von 1009 ist gescheitert: x.")});
+    EXPECT_EQ(rows().rowCount(), 0);
+    EXPECT_FALSE(find<QLabel>("measurementProblem")->isVisible());
+    ASSERT_EQ(source->started.size(), 2u);
+    EXPECT_EQ(source->started.back(), std::vector<std::int32_t>{97});
+    EXPECT_EQ(find<QProgressBar>("progress")->text(), "0 von 1");
+    source->deliver(figuresOf(97));
+    EXPECT_EQ(columnTexts("Zahl"), QStringList{"97"});
+}
+
+// "Reihe wählen" starts one of the presets as a new series.
+struct PresetChoice {
+    const char* name;
+    const char* entry;
+    std::vector<std::int32_t> (*numbers)();
+};
+
+class PresetTest : public ComparisonWindowTest,
+                   public ::testing::WithParamInterface<PresetChoice> {};
+
+TEST_P(PresetTest, StartsANewSeriesWithItsNumbers) {
+    window->measure({11});
+    source->deliver(figuresOf(11));
+    QAction* chosen = nullptr;
+    for (QAction* action : find<QPushButton>("presets")->menu()->actions())
+        if (action->text() == QString::fromUtf8(GetParam().entry))
+            chosen = action;
+    ASSERT_NE(chosen, nullptr) << GetParam().entry;
+    chosen->trigger();
+    EXPECT_EQ(rows().rowCount(), 0);
+    source->finish({true, {}});
+    ASSERT_EQ(source->started.size(), 2u);
+    EXPECT_EQ(source->started.back(), GetParam().numbers());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, PresetTest,
+    ::testing::Values(PresetChoice{"Doubling", "Verdopplung (Primzahlen)", doublingSeries},
+                      PresetChoice{"Default", "Standardreihe (30 Primzahlen)", defaultSeries}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Rows by their number, whatever order they came in, with each time's factor to the row above;
+// the chart's axis ends near the largest number, not a decade beyond it.
+TEST_F(ComparisonWindowTest, RowsSortedByNumberWithFactors) {
+    window->measure({97, 12, 1000003});
+    for (const std::int32_t zahl : {97, 12, 1000003})
+        source->deliver(figuresOf(zahl));
+    EXPECT_EQ(columnTexts("Zahl"), (QStringList{"12", "97", "1\u00A0000\u00A0003"}));
+    // 97 / 12 and 1000003 / 97, as the times of alle and Hälfte grow with the number; the
+    // root scan takes the same time for each.
+    for (const char* heading : {"Faktor alle", "Faktor Hälfte"})
+        EXPECT_EQ(columnTexts(heading), (QStringList{"", "×\u00A08,1", "×\u00A010\u00A0309"}))
+            << heading;
+    EXPECT_EQ(columnTexts("Faktor Wurzel"), (QStringList{"", "×\u00A01,0", "×\u00A01,0"}));
+    ASSERT_TRUE(waitForPoints(9));
+    const QAbstractAxis* x = chart()->axes(Qt::Horizontal).front();
+    EXPECT_GT(x->property("max").toDouble(), std::log10(1000003));
+    EXPECT_LT(x->property("max").toDouble(), std::log10(1000003) + 0.3);
+}
+
+// A time whose three measurements spread by more than 20 % is marked, and its tooltip says by
+// how much.
+TEST_F(ComparisonWindowTest, NoisyTimesAreMarked) {
+    NumberFigures steady = figuresOf(101);
+    steady.ranges[0] = {1.0e-7, 1.15e-7};
+    NumberFigures noisy = figuresOf(1009);
+    noisy.ranges[0] = {1.0e-6, 1.35e-6};
+    window->measure({101, 1009});
+    source->deliver(steady);
+    source->deliver(noisy);
+    const int time = columnIndex(QStringLiteral("Zeit alle"));
+    EXPECT_FALSE(cell(0, time).contains(QStringLiteral("⚠")));
+    EXPECT_TRUE(cell(0, time, Qt::ToolTipRole).contains(QStringLiteral("15\u00A0%")));
+    EXPECT_TRUE(cell(1, time).endsWith(QStringLiteral("⚠")));
+    EXPECT_TRUE(cell(1, time, Qt::ToolTipRole).contains(QStringLiteral("35\u00A0%")));
+    EXPECT_TRUE(cell(1, time, Qt::AccessibleTextRole).contains(QStringLiteral("unsicher")));
+}
+
+// The guide lines are named for pupils and stay inside the plot area on either scale; on linear
+// axes each is the least-squares line through the origin. The three scans differ in the shape of
+// their points and the dashes of their guides, for a black-and-white worksheet.
+TEST_F(ComparisonWindowTest, GuideLinesFittedInTheScaleShown) {
+    window->measure({1000003, 2000003, 4000037});
+    // alle: 1 ms, 2 ms and 4.4 ms; through the origin the slope is
+    // (1e6 * 1e-3 + 2e6 * 2e-3 + 4e6 * 4.4e-3) / (1e12 + 4e12 + 16e12) s a number, by hand.
+    const double seconds[] = {1e-3, 2e-3, 4.4e-3};
+    for (int i = 0; i < 3; ++i) {
+        NumberFigures figures = figuresOf(1000000 << i);
+        figures.scans[0].seconds = seconds[i];
+        source->deliver(figures);
+    }
+    ASSERT_TRUE(waitForPoints(9));
+    const char* names[] = {"linear (n)", "linear, halb so steil (n/2)", "wie die Wurzel (√n)"};
+    for (const bool logarithmic : {true, false}) {
+        find<QCheckBox>("logarithmic")->setChecked(logarithmic);
+        QChart* shown = chart();
+        std::set<Qt::PenStyle> dashes;
+        std::set<qint64> markers;
+        for (int scan = 0; scan < 3; ++scan) {
+            QLineSeries* guide = series(shown, "guide", scan);
+            ASSERT_NE(guide, nullptr);
+            EXPECT_EQ(guide->name(), QString::fromUtf8(names[scan]).toHtmlEscaped());
+            const QAbstractAxis* x = guide->attachedAxes().front();
+            const QAbstractAxis* y = guide->attachedAxes().back();
+            ASSERT_GT(guide->count(), 1);
+            for (const QPointF& point : guide->points()) {
+                EXPECT_GE(point.x(), x->property("min").toDouble() - 1e-9);
+                EXPECT_LE(point.x(), x->property("max").toDouble() + 1e-9);
+                EXPECT_GE(point.y(), y->property("min").toDouble() - 1e-9);
+                EXPECT_LE(point.y(), y->property("max").toDouble() + 1e-9);
+            }
+            dashes.insert(guide->pen().style());
+            const QImage marker = series(shown, "scan", scan)->lightMarker();
+            EXPECT_FALSE(marker.isNull());
+            markers.insert(marker.cacheKey());
+        }
+        EXPECT_EQ(dashes.size(), 3u);
+        EXPECT_EQ(markers.size(), 3u);
+    }
+    for (const QPointF& point : series(chart(), "guide", 0)->points()) {
+        if (point.x() > 0) {
+            EXPECT_NEAR(point.y() / point.x(), 22.6e3 / 21e12, 1e-15);
+        }
+    }
+}
+
+// Tab goes from the table to the next control instead of through its cells, and the chart it
+// comes from tells a screen reader what it shows.
+TEST_F(ComparisonWindowTest, KeyboardAndScreenReader) {
+    window->measure({11, 101});
+    source->deliver(figuresOf(11));
+    source->deliver(figuresOf(101));
+    ASSERT_TRUE(waitForPoints(6));
+    auto* chartView = find<QChartView>();
+    EXPECT_FALSE(chartView->accessibleName().isEmpty());
+    EXPECT_TRUE(
+        chartView->accessibleDescription().startsWith(QStringLiteral("2 Zahlen von 11 bis 101.")))
+        << chartView->accessibleDescription().toStdString();
+    window->activateWindow();
+    auto* table = find<QTableView>();
+    table->setFocus();
+    table->setCurrentIndex(table->model()->index(0, 0));
+    QTest::keyClick(table, Qt::Key_Tab);
+    EXPECT_FALSE(table->hasFocus());
+    EXPECT_EQ(table->currentIndex(), table->model()->index(0, 0));
+}
+
+// The window's texts grow with it, for a projector, and never shrink below their designed size.
+TEST_F(ComparisonWindowTest, TextGrowsWithTheWindow) {
+    window->resize(1000, 660);
+    const double designed = find<QTableView>()->font().pointSizeF();
+    const double title = chart()->titleFont().pointSizeF();
+    window->resize(2000, 1320);
+    EXPECT_DOUBLE_EQ(find<QTableView>()->font().pointSizeF(), 2 * designed);
+    EXPECT_DOUBLE_EQ(find<QPushButton>("newSeries")->font().pointSizeF(), 2 * designed);
+    EXPECT_DOUBLE_EQ(chart()->titleFont().pointSizeF(), 2 * title);
+    window->resize(500, 330);
+    EXPECT_DOUBLE_EQ(find<QTableView>()->font().pointSizeF(), designed);
+}
+
+// Under a German locale Qt's own buttons and dialogs speak German, as the programs prepare it.
+TEST(QtTranslationTest, QtsOwnTextsAreGermanUnderAGermanLocale) {
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    prepareDesktopApplication(*qApp);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Frage"), QStringLiteral("Frage?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "&Ja");
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "Abbrechen");
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QLocale::setDefault(saved);
 }
 
 TEST_F(ComparisonWindowTest, AFailureIsSaidAndTheFiguresMeasuredSoFarStay) {
@@ -217,7 +455,8 @@ template <typename Dialog> void whenShown(std::function<void(Dialog*)> step) {
 // with the arrow keys, the name typed, Return, and the answer to a question about replacing a file.
 struct Saving {
     const char* name;
-    int filter; // how often Down is pressed in the file types: 0 PNG, 1 SVG, 2 CSV
+    int filter; // how often Down is pressed in the file types: 0 PNG, 1 SVG, 2 CSV, 3 CSV for
+                // spreadsheets
     const char* typed;
     const char* existing;               // a file that is there before, or none
     QMessageBox::StandardButton answer; // NoButton where no question is expected
@@ -291,7 +530,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Saving{"KeepsTheOldFileWhenTheAnswerIsNo", 2, "messung", "messung.csv",
                              QMessageBox::No, nullptr, nullptr},
                       Saving{"ATypedEndingChoosesTheFormat", 0, "x.svg", nullptr,
-                             QMessageBox::NoButton, "x.svg", "<?xml"}),
+                             QMessageBox::NoButton, "x.svg", "<?xml"},
+                      Saving{"ForASpreadsheet", 3, "messung", nullptr, QMessageBox::NoButton,
+                             "messung.csv", "\xEF\xBB\xBFZahl;Teiler;Kandidaten alle;"},
+                      Saving{"ForASpreadsheetWithItsEndingTyped", 3, "m.csv", nullptr,
+                             QMessageBox::NoButton, "m.csv", "\xEF\xBB\xBFZahl;"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The real worker: a window closed in the middle of a measurement takes its worker with it, and

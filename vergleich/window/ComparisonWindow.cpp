@@ -1,9 +1,12 @@
 #include "vergleich/window/ComparisonWindow.h"
 
 #include "vergleich/measurement/NumberRange.h"
-#include "vergleich/output/ReadableNumbers.h"
 #include "vergleich/output/Report.h"
+#include "vergleich/output/SpreadsheetCsv.h"
+#include "vergleich/window/ChartSummary.h"
 #include "vergleich/window/FiguresTable.h"
+#include "vergleich/window/PointTooltip.h"
+#include "vergleich/window/Presets.h"
 #include "vergleich/window/ProblemLabel.h"
 #include "vergleich/window/SaveDialog.h"
 
@@ -17,8 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineF>
-#include <QLineSeries>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -30,7 +32,6 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
 namespace faktorlupe::vergleich {
 namespace {
@@ -38,38 +39,24 @@ namespace {
 // Often enough to watch the chart grow, rarely enough not to disturb the timings.
 constexpr int kRedrawMilliseconds = 300;
 
+// The size the window opens at and its texts are designed for; they grow as it grows beyond it,
+// so that a maximised window on a projector can be read from the back of the room.
+constexpr QSize kDesignedSize(1000, 660);
+
 } // namespace
 
 ComparisonWindow::ComparisonWindow(std::unique_ptr<MeasurementSource> source, Scale scale)
     : m_source(std::move(source)), m_numbers(new QLineEdit), m_measureButton(new QPushButton),
+      m_newSeries(new QPushButton), m_presetButton(new QPushButton), m_presets(new QMenu(this)),
       m_numbersProblem(new QLabel), m_chartView(new QChartView), m_table(new QTableView),
       m_model(new FiguresTable(this)), m_progress(new QProgressBar),
       m_measurementProblem(new QLabel), m_cancel(new QPushButton), m_logarithmic(new QCheckBox),
       m_saveButton(new QPushButton), m_redrawTimer(new QTimer(this)) {
     setWindowTitle(QStringLiteral("Faktorlupe – Laufzeitvergleich"));
-    resize(1200, 760);
-
-    auto* numbersLabel = new QLabel(QStringLiteral("&Zahlen:"));
-    numbersLabel->setBuddy(m_numbers);
-    m_numbers->setPlaceholderText(QStringLiteral("z. B. 717313 1000003"));
-    m_numbers->setToolTip(QStringLiteral("Ganze Zahlen von 2 bis 2147483647, durch Leerzeichen "
-                                         "getrennt"));
-    m_measureButton->setText(QStringLiteral("&Messen"));
-    m_numbers->setObjectName(QStringLiteral("numbers"));
-    m_measureButton->setObjectName(QStringLiteral("measure"));
-    m_numbersProblem->setObjectName(QStringLiteral("numbersProblem"));
-    m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_progress->setObjectName(QStringLiteral("progress"));
-    m_logarithmic->setObjectName(QStringLiteral("logarithmic"));
-    m_saveButton->setObjectName(QStringLiteral("save"));
-    showAsProblem(*m_numbersProblem);
-    auto* input = new QHBoxLayout;
-    input->addWidget(numbersLabel);
-    input->addWidget(m_numbers, 2);
-    input->addWidget(m_measureButton);
-    input->addWidget(m_numbersProblem, 3);
+    resize(kDesignedSize);
 
     m_chartView->setRenderHint(QPainter::Antialiasing);
+    m_chartView->setAccessibleName(QStringLiteral("Diagramm der Laufzeiten"));
     // Hovering a point shows its figures.
     m_chartView->viewport()->setMouseTracking(true);
     m_chartView->viewport()->installEventFilter(this);
@@ -78,44 +65,28 @@ ComparisonWindow::ComparisonWindow(std::unique_ptr<MeasurementSource> source, Sc
     m_table->setAccessibleName(QStringLiteral("Messwerte"));
     m_table->verticalHeader()->hide();
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Tab goes on to the next control, not through every cell; the arrow keys walk the cells.
+    m_table->setTabKeyNavigation(false);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     auto* copy = new QShortcut(QKeySequence::Copy, m_table);
     copy->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(copy, &QShortcut::activated, this, &ComparisonWindow::copySelection);
+    connect(copy, &QShortcut::activated, this, [this] {
+        if (const QString text = selectedCellsText(*m_table); !text.isEmpty())
+            QApplication::clipboard()->setText(text);
+    });
     auto* splitter = new QSplitter(Qt::Vertical);
     splitter->addWidget(m_chartView);
     splitter->addWidget(m_table);
     splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({480, 200});
-
-    m_progress->setFormat(QStringLiteral("%v von %m"));
-    m_progress->setRange(0, 1);
-    m_progress->setValue(0);
-    m_progress->setAccessibleName(QStringLiteral("Fortschritt"));
-    m_measurementProblem->setObjectName(QStringLiteral("measurementProblem"));
-    showAsProblem(*m_measurementProblem);
-    m_measurementProblem->hide(); // until a measurement fails
-    m_cancel->setText(QStringLiteral("&Abbrechen"));
-    m_cancel->setEnabled(false);
-    m_logarithmic->setText(QStringLiteral("&Logarithmische Achsen"));
-    m_logarithmic->setChecked(scale == Scale::Logarithmic);
-    m_logarithmic->setToolTip(QStringLiteral("Logarithmisch: das Wachstum über viele "
-                                             "Größenordnungen; linear: der Faktor 2 zwischen "
-                                             "»alle« und »Hälfte«"));
-    m_saveButton->setText(QStringLiteral("&Speichern …"));
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(m_progress, 1);
-    bottom->addWidget(m_measurementProblem, 2);
-    bottom->addWidget(m_cancel);
-    bottom->addWidget(m_logarithmic);
-    bottom->addWidget(m_saveButton);
+    splitter->setStretchFactor(1, 2);
+    splitter->setSizes({360, 200});
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
-    layout->addLayout(input);
+    layout->addLayout(inputRow());
+    layout->addWidget(m_numbersProblem);
     layout->addWidget(splitter, 1);
-    layout->addLayout(bottom);
+    layout->addLayout(controlRow(scale));
     setCentralWidget(central);
 
     m_redrawTimer->setSingleShot(true);
@@ -123,10 +94,14 @@ ComparisonWindow::ComparisonWindow(std::unique_ptr<MeasurementSource> source, Sc
     connect(m_redrawTimer, &QTimer::timeout, this, &ComparisonWindow::redraw);
     connect(m_measureButton, &QPushButton::clicked, this, &ComparisonWindow::measureTypedNumbers);
     connect(m_numbers, &QLineEdit::returnPressed, this, &ComparisonWindow::measureTypedNumbers);
+    // A sentence about the line is about what stood there; a changed line has none yet.
+    connect(m_numbers, &QLineEdit::textChanged, this, [this] { showNumbersProblem({}); });
+    connect(m_newSeries, &QPushButton::clicked, this, &ComparisonWindow::startOver);
     connect(m_cancel, &QPushButton::clicked, this, &ComparisonWindow::cancel);
     connect(m_logarithmic, &QCheckBox::toggled, this, &ComparisonWindow::redraw);
     connect(m_saveButton, &QPushButton::clicked, this, &ComparisonWindow::save);
     redraw();
+    showProgress();
 }
 
 // The source goes first, before the widgets and figures its callbacks reach: it stops its
@@ -135,29 +110,103 @@ ComparisonWindow::~ComparisonWindow() {
     m_source.reset();
 }
 
+QLayout* ComparisonWindow::inputRow() {
+    auto* numbersLabel = new QLabel(QStringLiteral("&Zahlen:"));
+    numbersLabel->setBuddy(m_numbers);
+    m_numbers->setObjectName(QStringLiteral("numbers"));
+    m_numbers->setPlaceholderText(QStringLiteral("z. B. 1.000.003; 2 000 003"));
+    m_numbers->setToolTip(QStringLiteral(
+        "Ganze Zahlen von 2 bis 2.147.483.647, getrennt durch »;« oder Zeilenumbrüche; "
+        "Tausender dürfen durch Punkte oder Leerzeichen abgesetzt sein"));
+    m_measureButton->setObjectName(QStringLiteral("measure"));
+    m_measureButton->setText(QStringLiteral("&Messen"));
+    m_newSeries->setObjectName(QStringLiteral("newSeries"));
+    m_newSeries->setText(QStringLiteral("&Neue Reihe"));
+    m_newSeries->setToolTip(QStringLiteral("Hält die Messung an und leert Tabelle und Diagramm"));
+    m_presetButton->setObjectName(QStringLiteral("presets"));
+    m_presetButton->setText(QStringLiteral("Reihe &wählen"));
+    m_presetButton->setToolTip(QStringLiteral("Beginnt eine neue Reihe mit vorbereiteten Zahlen"));
+    m_presets->setToolTipsVisible(true);
+    for (const Preset& preset : presets()) {
+        QAction* action = m_presets->addAction(preset.name);
+        action->setToolTip(preset.description);
+        connect(action, &QAction::triggered, this, [this, numbers = preset.numbers] {
+            startOver();
+            measure(numbers());
+        });
+    }
+    m_presetButton->setMenu(m_presets);
+    m_numbersProblem->setObjectName(QStringLiteral("numbersProblem"));
+    showAsProblem(*m_numbersProblem);
+    m_numbersProblem->hide(); // until a line is wrong
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(numbersLabel);
+    row->addWidget(m_numbers, 1);
+    row->addWidget(m_measureButton);
+    row->addSpacing(24);
+    row->addWidget(m_newSeries);
+    row->addWidget(m_presetButton);
+    return row;
+}
+
+QLayout* ComparisonWindow::controlRow(Scale scale) {
+    m_progress->setObjectName(QStringLiteral("progress"));
+    m_progress->setAccessibleName(QStringLiteral("Fortschritt"));
+    m_measurementProblem->setObjectName(QStringLiteral("measurementProblem"));
+    showAsProblem(*m_measurementProblem);
+    m_measurementProblem->hide(); // until a measurement fails
+    m_cancel->setObjectName(QStringLiteral("cancel"));
+    m_cancel->setText(QStringLiteral("&Abbrechen"));
+    m_cancel->setEnabled(false);
+    m_logarithmic->setObjectName(QStringLiteral("logarithmic"));
+    m_logarithmic->setText(QStringLiteral("&Logarithmische Achsen"));
+    m_logarithmic->setChecked(scale == Scale::Logarithmic);
+    m_logarithmic->setToolTip(QStringLiteral("Logarithmisch: das Wachstum über viele "
+                                             "Größenordnungen; linear: der Faktor 2 zwischen "
+                                             "»alle« und »Hälfte«"));
+    m_saveButton->setObjectName(QStringLiteral("save"));
+    m_saveButton->setText(QStringLiteral("&Speichern …"));
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_progress, 1);
+    row->addWidget(m_measurementProblem, 2);
+    row->addWidget(m_cancel);
+    row->addWidget(m_logarithmic);
+    row->addWidget(m_saveButton);
+    return row;
+}
+
 void ComparisonWindow::measure(const std::vector<std::int32_t>& numbers) {
     m_series.add(numbers);
     startNext();
     showProgress();
 }
 
+void ComparisonWindow::startOver() {
+    if (m_series.busy())
+        m_source->stop();
+    m_series.startOver();
+    m_model->clear();
+    m_measurementProblem->hide();
+    redraw();
+    showProgress();
+}
+
 void ComparisonWindow::measureTypedNumbers() {
     std::vector<std::int32_t> numbers;
-    for (const QString& text : m_numbers->text().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        std::int32_t number = 0;
-        if (const std::string problem = readNumber(text.toStdString(), number); !problem.empty()) {
-            m_numbersProblem->setText(QString::fromStdString(problem));
-            return;
-        }
-        numbers.push_back(number);
-    }
-    if (numbers.empty()) {
-        m_numbersProblem->setText(QStringLiteral("Bitte mindestens eine Zahl eingeben."));
+    const std::string problem = readTypedNumbers(m_numbers->text().toStdString(), numbers);
+    if (!problem.empty()) {
+        showNumbersProblem(QString::fromStdString(problem));
         return;
     }
-    m_numbersProblem->clear();
     m_numbers->clear();
     measure(numbers);
+}
+
+void ComparisonWindow::showNumbersProblem(const QString& problem) {
+    m_numbersProblem->setText(problem);
+    m_numbersProblem->setVisible(!problem.isEmpty());
 }
 
 void ComparisonWindow::startNext() {
@@ -178,17 +227,18 @@ void ComparisonWindow::cancel() {
 }
 
 void ComparisonWindow::received(const NumberFigures& figures) {
-    m_series.received(figures);
-    m_model->append(figures);
+    if (!m_series.received(figures))
+        return;
+    m_model->add(figures);
     showProgress();
     scheduleRedraw();
 }
 
 void ComparisonWindow::finished(const MeasurementEnd& end) {
-    m_series.finished(!end.failure.isEmpty());
+    const bool current = m_series.finished(!end.failure.isEmpty());
     m_cancel->setEnabled(false);
     // After a failure the figures measured so far stay, with a sentence saying why no more came.
-    if (!end.failure.isEmpty()) {
+    if (current && !end.failure.isEmpty()) {
         m_measurementProblem->setText(end.failure);
         m_measurementProblem->show();
     }
@@ -198,7 +248,10 @@ void ComparisonWindow::finished(const MeasurementEnd& end) {
 }
 
 void ComparisonWindow::showProgress() {
-    m_progress->setRange(0, std::max(static_cast<int>(m_series.total()), 1));
+    // An empty series: an empty bar that says so, not "0 von 1" nor Qt's busy animation.
+    const int total = static_cast<int>(m_series.total());
+    m_progress->setFormat(total == 0 ? QStringLiteral("0 von 0") : QStringLiteral("%v von %m"));
+    m_progress->setRange(0, std::max(total, 1));
     m_progress->setValue(static_cast<int>(m_series.done()));
 }
 
@@ -215,55 +268,44 @@ void ComparisonWindow::redraw() {
     m_redrawTimer->stop();
     QChart* old = m_chartView->chart();
     QChart* chart = buildChart(m_series.figures(), scale());
+    scaleChartText(*chart, m_textScale);
     m_chartView->setChart(chart);
     delete old;
+    m_chartView->setAccessibleDescription(chartSummary(m_series.figures()));
+}
+
+void ComparisonWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    scaleText();
+}
+
+// The window's texts at the multiple of their designed size that the window has grown by, never
+// below it: a window squeezed onto a small screen keeps readable texts.
+void ComparisonWindow::scaleText() {
+    const double factor =
+        std::max(1.0, std::min(static_cast<double>(width()) / kDesignedSize.width(),
+                               static_cast<double>(height()) / kDesignedSize.height()));
+    if (std::abs(factor - m_textScale) < 0.01)
+        return;
+    m_textScale = factor;
+    QFont font = QApplication::font();
+    font.setPointSizeF(font.pointSizeF() * factor);
+    centralWidget()->setFont(font);
+    m_presets->setFont(font); // a menu is a window of its own and takes no font from the button
+    scaleChartText(*m_chartView->chart(), factor);
+    m_table->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() * 3 / 2);
 }
 
 bool ComparisonWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_chartView->viewport() && event->type() == QEvent::MouseMove)
-        showPointTooltip(static_cast<QMouseEvent*>(event)->position().toPoint());
+    if (watched == m_chartView->viewport() && event->type() == QEvent::MouseMove) {
+        const QString text = pointTooltip(*m_chartView, m_series.figures(), scale(),
+                                          static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(QCursor::pos(), text, m_chartView);
+    }
     return QMainWindow::eventFilter(watched, event);
-}
-
-// The measured point nearest to the mouse, if one lies within a few pixels, with its figures.
-void ComparisonWindow::showPointTooltip(QPoint mouse) {
-    constexpr double kReach = 10;
-    QChart* chart = m_chartView->chart();
-    const Scale scale = this->scale();
-    double nearestDistance = kReach;
-    const NumberFigures* nearest = nullptr;
-    std::size_t scan = 0;
-    for (QAbstractSeries* series : chart->series()) {
-        const QVariant seriesScan = series->property("scan");
-        if (!seriesScan.isValid())
-            continue;
-        const auto index = static_cast<std::size_t>(seriesScan.toInt());
-        for (const NumberFigures& row : m_series.figures()) {
-            if (row.scans[index].seconds <= 0)
-                continue;
-            const QPointF value(chartPosition(row.zahl, scale),
-                                chartPosition(row.scans[index].seconds, scale));
-            const QPointF drawn =
-                m_chartView->mapFromScene(chart->mapToScene(chart->mapToPosition(value, series)));
-            const double distance = QLineF(drawn, mouse).length();
-            if (distance < nearestDistance) {
-                nearestDistance = distance;
-                nearest = &row;
-                scan = index;
-            }
-        }
-    }
-    if (nearest == nullptr) {
-        QToolTip::hideText();
-        return;
-    }
-    const ScanFigures& figures = nearest->scans[scan];
-    QToolTip::showText(QCursor::pos(),
-                       QStringLiteral("Zahl: %1\nAlgorithmus: %2\nSekunden: %3\nKandidaten: %4")
-                           .arg(readableNumber(nearest->zahl), QString::fromUtf8(kScanNames[scan]),
-                                readableSeconds(figures.seconds),
-                                readableNumber(static_cast<double>(figures.candidates))),
-                       m_chartView);
 }
 
 void ComparisonWindow::save() {
@@ -283,27 +325,12 @@ void ComparisonWindow::save() {
     case SaveFormat::Csv:
         problem = writeCsvFile(choice->path, figures);
         break;
+    case SaveFormat::SpreadsheetCsv:
+        problem = writeSpreadsheetCsvFile(choice->path, figures);
+        break;
     }
     if (!problem.isEmpty())
         QMessageBox::warning(this, windowTitle(), problem);
-}
-
-// The selected cells as tab-separated lines, as spreadsheets take them.
-void ComparisonWindow::copySelection() {
-    QModelIndexList selected = m_table->selectionModel()->selectedIndexes();
-    if (selected.isEmpty())
-        return;
-    std::sort(selected.begin(), selected.end());
-    QString text;
-    int row = selected.front().row();
-    for (qsizetype i = 0; i < selected.size(); ++i) {
-        const QModelIndex& index = selected[i];
-        if (i > 0)
-            text += index.row() == row ? QLatin1Char('\t') : QLatin1Char('\n');
-        row = index.row();
-        text += index.data().toString();
-    }
-    QApplication::clipboard()->setText(text + QLatin1Char('\n'));
 }
 
 } // namespace faktorlupe::vergleich

@@ -14,6 +14,7 @@ class QChartView;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QTableView;
@@ -24,11 +25,13 @@ namespace faktorlupe::vergleich {
 class FiguresTable;
 
 // "Faktorlupe – Laufzeitvergleich": the chart of faktorlupe-vergleich, filled in live while the
-// numbers are measured, beside a table of the same figures. A line takes more numbers, a switch
-// chooses logarithmic or linear axes, and the chart and the figures can be saved. The window
-// only shows: what it shows comes from its measurement source, and the chart from the same code
-// as --chart. It owns its measurement source: whatever the source hands over arrives while the
-// window is there, and closing the window stops the measurement.
+// numbers are measured, beside a table of the same figures. A line takes more numbers as pupils
+// write them, "Neue Reihe" empties table and chart, "Reihe wählen" starts one of the presets, a
+// switch chooses logarithmic or linear axes, and the chart and the figures can be saved. Its
+// texts grow with the window, for a projector. The window only shows: what it shows comes from
+// its measurement source, and the chart from the same code as --chart. It owns its measurement
+// source: whatever the source hands over arrives while the window is there, and closing the
+// window stops the measurement.
 class ComparisonWindow final : public QMainWindow {
 public:
     explicit ComparisonWindow(std::unique_ptr<MeasurementSource> source,
@@ -37,12 +40,18 @@ public:
 
     // Measures the numbers after those already measured or waiting.
     void measure(const std::vector<std::int32_t>& numbers);
+    // Neue Reihe: stops the measurement going on and empties the table and the chart.
+    void startOver();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QLayout* inputRow();
+    QLayout* controlRow(Scale scale);
     void measureTypedNumbers();
+    void showNumbersProblem(const QString& problem);
     void startNext();
     void cancel();
     void showProgress();
@@ -51,15 +60,18 @@ private:
     Scale scale() const;
     void scheduleRedraw();
     void redraw();
-    void showPointTooltip(QPoint mouse);
+    void scaleText();
     void save();
-    void copySelection();
 
     std::unique_ptr<MeasurementSource> m_source;
     Series m_series;
+    double m_textScale = 1;
 
     QLineEdit* m_numbers;
     QPushButton* m_measureButton;
+    QPushButton* m_newSeries;
+    QPushButton* m_presetButton;
+    QMenu* m_presets;
     QLabel* m_numbersProblem;
     QChartView* m_chartView;
     QTableView* m_table;

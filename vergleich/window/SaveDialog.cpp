@@ -15,11 +15,13 @@ struct FileType {
     QString ending;
 };
 
-const std::array<FileType, 3>& fileTypes() {
-    static const std::array<FileType, 3> types = {{
+const std::array<FileType, 4>& fileTypes() {
+    static const std::array<FileType, 4> types = {{
         {SaveFormat::Png, QStringLiteral("PNG-Bild (*.png)"), QStringLiteral("png")},
         {SaveFormat::Svg, QStringLiteral("SVG-Grafik (*.svg)"), QStringLiteral("svg")},
         {SaveFormat::Csv, QStringLiteral("CSV-Datei (*.csv)"), QStringLiteral("csv")},
+        {SaveFormat::SpreadsheetCsv, QStringLiteral("CSV für Tabellenkalkulation (*.csv)"),
+         QStringLiteral("csv")},
     }};
     return types;
 }
@@ -98,7 +100,9 @@ std::optional<SaveChoice> askWhereToSave(QWidget* parent, const QString& suggest
     const QString path = dialog.selectedFiles().first();
     const FileType* typed = typeWithEnding(path);
     const FileType* chosen = typeWithFilter(dialog.selectedNameFilter());
-    return SaveChoice{path, typed ? typed->format : chosen ? chosen->format : first.format};
+    if (chosen && (!typed || typed->ending == chosen->ending))
+        return SaveChoice{path, chosen->format};
+    return SaveChoice{path, typed ? typed->format : first.format};
 }
 
 } // namespace faktorlupe::vergleich

@@ -16,17 +16,29 @@ std::vector<std::int32_t> Series::handOutWaiting() {
     return std::exchange(m_waiting, {});
 }
 
-void Series::received(const NumberFigures& figures) {
+bool Series::received(const NumberFigures& figures) {
+    if (m_givenUp)
+        return false;
     m_figures.push_back(figures);
     if (!m_given.empty())
         m_given.pop_front();
+    return true;
 }
 
-void Series::finished(bool failed) {
+bool Series::finished(bool failed) {
+    const bool current = !std::exchange(m_givenUp, false);
     m_busy = false;
     m_given.clear();
-    if (failed)
+    if (failed && current)
         m_waiting.clear();
+    return current;
+}
+
+void Series::startOver() {
+    m_figures.clear();
+    m_given.clear();
+    m_waiting.clear();
+    m_givenUp = m_busy;
 }
 
 } // namespace faktorlupe::vergleich

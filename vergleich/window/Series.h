@@ -19,13 +19,19 @@ public:
     void add(const std::vector<std::int32_t>& numbers);
     // The waiting numbers, now handed to the worker; none while the worker is busy.
     std::vector<std::int32_t> handOutWaiting();
-    // The figures of the next number the worker was given.
-    void received(const NumberFigures& figures);
+    // The figures of the next number the worker was given. False when they belong to a series
+    // given up since (Neue Reihe while the worker was busy), which keeps nothing of them.
+    bool received(const NumberFigures& figures);
     // The worker is done: what it was given and did not hand back is not measured. After a
-    // failure the waiting numbers are not measured either.
-    void finished(bool failed);
+    // failure the waiting numbers are not measured either. False when the worker was measuring
+    // a series given up since, whose end and failure concern nobody.
+    bool finished(bool failed);
     // Abbrechen: the waiting numbers are forgotten; the worker is asked to stop by the window.
     void forgetWaiting() { m_waiting.clear(); }
+    // Neue Reihe: everything measured, given and waiting is forgotten, and whatever the busy
+    // worker still hands over is not taken; the window asks it to stop. Numbers added from now
+    // on wait until it is done.
+    void startOver();
 
     bool busy() const { return m_busy; }
     const std::vector<NumberFigures>& figures() const { return m_figures; }
@@ -37,6 +43,7 @@ private:
     std::deque<std::int32_t> m_given;
     std::vector<std::int32_t> m_waiting;
     bool m_busy = false;
+    bool m_givenUp = false; // the busy worker measures a series given up
 };
 
 } // namespace faktorlupe::vergleich

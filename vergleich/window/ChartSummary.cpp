@@ -1,0 +1,34 @@
+#include "vergleich/window/ChartSummary.h"
+
+#include "vergleich/output/ReadableNumbers.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace faktorlupe::vergleich {
+
+QString chartSummary(const std::vector<NumberFigures>& figures) {
+    if (figures.empty())
+        return QStringLiteral("Noch keine Messwerte.");
+    const auto [smallest, largest] = std::minmax_element(
+        figures.begin(), figures.end(),
+        [](const NumberFigures& a, const NumberFigures& b) { return a.zahl < b.zahl; });
+    QString text = figures.size() == 1
+                       ? QStringLiteral("1 Zahl: %1.").arg(readableNumber(smallest->zahl))
+                       : QStringLiteral("%1 Zahlen von %2 bis %3.")
+                             .arg(figures.size())
+                             .arg(readableNumber(smallest->zahl), readableNumber(largest->zahl));
+    QStringList scans;
+    for (std::size_t scan = 0; scan < kScanCount; ++scan) {
+        const auto time = [scan](const NumberFigures& row) { return row.scans[scan].seconds; };
+        const auto [fastest, slowest] = std::minmax_element(
+            figures.begin(), figures.end(),
+            [&](const NumberFigures& a, const NumberFigures& b) { return time(a) < time(b); });
+        scans << QStringLiteral("Algorithmus >%1<: von %2 bis %3")
+                     .arg(QString::fromUtf8(kScanNames[scan]), readableSeconds(time(*fastest)),
+                          readableSeconds(time(*slowest)));
+    }
+    return text + QLatin1Char(' ') + scans.join(QStringLiteral("; ")) + QLatin1Char('.');
+}
+
+} // namespace faktorlupe::vergleich
