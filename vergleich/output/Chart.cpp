@@ -40,24 +40,30 @@ const Look kLooks[kScanCount] = {
 };
 
 constexpr int kMarkerSize = 11;
+constexpr double kMeasuredWidth = 2;
+constexpr double kGuideWidth = 1.5;
 constexpr double kTitleSize = 1.5;
 
 // The point of a measured series: a filled shape with a dark rim, drawn by us because Qt draws
-// every line series' points as circles.
+// every line series' points as circles. Drawn finer than shown, since Qt scales it to the
+// marker's size, which grows with the texts.
 QImage markerImage(const Look& look) {
-    QImage image(kMarkerSize, kMarkerSize, QImage::Format_ARGB32_Premultiplied);
+    constexpr int kFiner = 4;
+    constexpr double size = kMarkerSize * kFiner;
+    QImage image(static_cast<int>(size), static_cast<int>(size),
+                 QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(look.colour.darker(160), 1.2));
+    painter.setPen(QPen(look.colour.darker(160), 1.2 * kFiner));
     painter.setBrush(look.colour);
-    const QRectF box(1, 1, kMarkerSize - 2, kMarkerSize - 2);
+    const QRectF box(kFiner, kFiner, size - 2 * kFiner, size - 2 * kFiner);
     switch (look.marker) {
     case Marker::Circle:
         painter.drawEllipse(box);
         break;
     case Marker::Square:
-        painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+        painter.drawRect(box.adjusted(kFiner / 2.0, kFiner / 2.0, -kFiner / 2.0, -kFiner / 2.0));
         break;
     case Marker::Triangle: {
         QPainterPath triangle;
@@ -127,7 +133,7 @@ QChart* buildChart(const std::vector<NumberFigures>& figures, Scale scale) {
         auto* measured = new QLineSeries;
         measured->setName(legendText(
             QStringLiteral("Algorithmus >%1<").arg(QString::fromUtf8(kScanNames[scan]))));
-        measured->setPen(QPen(look.colour, 2));
+        measured->setPen(QPen(look.colour, kMeasuredWidth));
         measured->setPointsVisible(true);
         measured->setMarkerSize(kMarkerSize);
         measured->setLightMarker(markerImage(look));
@@ -139,7 +145,7 @@ QChart* buildChart(const std::vector<NumberFigures>& figures, Scale scale) {
 
         auto* guide = new QLineSeries;
         guide->setName(legendText(guideName(scan)));
-        guide->setPen(QPen(look.colour, 1.5, look.guideDashes));
+        guide->setPen(QPen(look.colour, kGuideWidth, look.guideDashes));
         guide->setProperty("guide", static_cast<int>(scan));
         guide->append(
             guideLine(sorted, scan, scale, {spanN.low, spanT.low}, {spanN.high, spanT.high}));
@@ -164,6 +170,16 @@ void scaleChartText(QChart& chart, double factor) {
     for (QAbstractAxis* axis : chart.axes()) {
         axis->setLabelsFont(text);
         axis->setTitleFont(axisTitle);
+    }
+    // The lines and points grow with the texts, so that they too are seen from the back.
+    for (QAbstractSeries* each : chart.series()) {
+        auto* series = static_cast<QLineSeries*>(each);
+        QPen pen = series->pen();
+        const bool measured = series->property("scan").isValid();
+        pen.setWidthF((measured ? kMeasuredWidth : kGuideWidth) * factor);
+        series->setPen(pen);
+        if (measured)
+            series->setMarkerSize(kMarkerSize * factor);
     }
 }
 
