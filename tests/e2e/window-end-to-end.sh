@@ -4,8 +4,8 @@
 # provokes a run-time error, dismisses its report with Return and checks that the window still
 # works. Saves screenshots of the window: as designed, scaled to 1.5 times its size, and under a
 # dark GNOME theme. Then opens the comparison window of faktorlupe-vergleich, waits until three
-# small numbers are measured and saves a screenshot of it too. Run it inside an X server, e.g.
-# under xvfb-run.
+# small numbers are measured, starts the doubling preset and saves a screenshot of it at 1920x1080.
+# Run it inside an X server of at least 1920x1080, e.g. under xvfb-run.
 #   window-end-to-end.sh PATH/TO/faktorlupe PATH/TO/faktorlupe-vergleich SCREENSHOT.png
 # writes SCREENSHOT.png, SCREENSHOT-1.5.png, SCREENSHOT-dunkel.png and
 # SCREENSHOT-laufzeitvergleich.png.
@@ -158,27 +158,52 @@ echo "ok: screenshot under the dark theme saved to ${screenshot%.png}-dunkel.png
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 
-# The comparison window, as the desktop entry's action opens it, with three small numbers. Its
-# table is copied through the clipboard until it holds their three rows.
+# The comparison window, as the desktop entry's action opens it, with three small numbers, at
+# the size of a projector's screen. Its table is copied through the clipboard until it holds
+# the rows looked for; a click into the table's empty part gives it the focus, another one
+# there after the copy ends the selection.
 "$vergleich" --fenster 11 101 1009 &
 pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Faktorlupe – Laufzeitvergleich$' | head -n 1)
 [ -n "$window" ] || fail "the comparison window did not appear"
-rows=0
-for _ in $(seq 40); do
-    sleep 0.5
-    click_at 60 660
+xdotool windowmove --sync "$window" 0 0 || true
+xdotool windowsize --sync "$window" 1920 1080 || xdotool windowsize "$window" 1920 1080
+sleep 0.5
+table_rows() {
+    printf '%s' '<leer>' | xclip -selection clipboard >/dev/null 2>&1
+    click_at 100 990
     xdotool key ctrl+a ctrl+c
     sleep 0.2
-    rows=$(xclip -o -selection clipboard 2>/dev/null | grep -cE '^(11|101|1009)'$'\t' || true)
-    [ "$rows" = 3 ] && break
-done
-[ "$rows" = 3 ] || fail "the comparison window's table holds $rows of the three numbers"
+    xclip -o -selection clipboard 2>/dev/null | grep -cE "^($1)"$'\t' || true
+}
+wait_for_rows() {
+    local rows=0
+    for _ in $(seq "$3"); do
+        sleep 0.5
+        rows=$(table_rows "$1")
+        [ "$rows" = "$2" ] && return 0
+    done
+    fail "the comparison window's table holds $rows of the $2 numbers $1"
+}
+wait_for_rows '11|101|1009' 3 40
 echo "ok: the comparison window measured 11, 101 and 1009 and lists them in its table"
-# A click below the rows ends the selection of the copy.
-click_at 600 700
+
+# Neue Reihe, then the doubling preset from "Reihe wählen", by the keyboard alone.
+xdotool windowfocus --sync "$window"
+xdotool key alt+n
+sleep 0.3
+[ "$(table_rows '11|101|1009')" = 0 ] || fail "Neue Reihe left rows in the table"
+echo "ok: Neue Reihe emptied the table"
+started=$(date +%s%N)
+xdotool key alt+w
+sleep 0.5
+xdotool key Down Down Return
+wait_for_rows '100000007|199999991|400000009|799999999|1600000009' 5 150
+took=$((($(date +%s%N) - started) / 100000000))
+echo "ok: the doubling preset was measured, in $((took / 10)),$((took % 10)) seconds or a little less"
+click_at 100 990
 xdotool mousemove --window "$window" 5 5
 sleep 0.5
 import -window "$window" "${screenshot%.png}-laufzeitvergleich.png"
-echo "ok: screenshot of the comparison window saved to ${screenshot%.png}-laufzeitvergleich.png"
+echo "ok: screenshot of the comparison window with the doubling series at 1920x1080 saved to ${screenshot%.png}-laufzeitvergleich.png"
 echo "1 passed, 0 failed"
