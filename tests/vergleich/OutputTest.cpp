@@ -56,16 +56,17 @@ TEST(CsvTest, CarriesTheHeaderAndOneParsableRowPerNumber) {
     EXPECT_FALSE(std::getline(in, line));
 }
 
-// For a German spreadsheet: semicolons, milliseconds with a decimal comma and no exponent,
-// German headings, the rows by their number; worked out by hand from kFigures.
+// For a German spreadsheet: semicolons, milliseconds with a decimal comma, no exponent and in
+// quotes, German headings, the rows by their number; worked out by hand from kFigures.
 TEST(SpreadsheetCsvTest, ReadsAsNumbersInAGermanSpreadsheet) {
     std::ostringstream out;
     writeSpreadsheetCsv(out, {kFigures[1], kFigures[0]});
-    EXPECT_EQ(out.str(), "\xEF\xBB\xBF"
-                         "Zahl;Teiler;Kandidaten alle;Zeit alle (ms);Kandidaten Hälfte;"
-                         "Zeit Hälfte (ms);Kandidaten Wurzel;Zeit Wurzel (ms)\r\n"
-                         "12;6;11;0,000525;5;0,0015;2;0,001\r\n"
-                         "2147483647;2;2147483646;625;1073741822;312,5;46339;0,015\r\n");
+    EXPECT_EQ(out.str(),
+              "\xEF\xBB\xBF"
+              "Zahl;Teiler;Kandidaten alle;Zeit alle (ms);Kandidaten Hälfte;"
+              "Zeit Hälfte (ms);Kandidaten Wurzel;Zeit Wurzel (ms)\r\n"
+              "12;6;11;\"0,000525\";5;\"0,0015\";2;\"0,001\"\r\n"
+              "2147483647;2;2147483646;\"625\";1073741822;\"312,5\";46339;\"0,015\"\r\n");
 }
 
 TEST(TableTest, GermanHeadingsAndTimesWithTheirUnit) {

@@ -11,8 +11,11 @@ namespace {
 // Enough digits for every digit the clock gives at these times, none made up.
 constexpr int kDigits = 6;
 
+// In quotes, since LibreOffice's import dialog splits fields at commas as well as semicolons
+// until the user unticks "Komma": "0,602785" would come in as 0 and 602785. A quoted number is
+// still a number to both spreadsheets.
 std::string milliseconds(double seconds) {
-    return significantDigitsText(seconds * 1000, kDigits, ",");
+    return '"' + significantDigitsText(seconds * 1000, kDigits, ",") + '"';
 }
 
 } // namespace
