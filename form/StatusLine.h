@@ -4,17 +4,14 @@
 
 class QLabel;
 class QStatusBar;
-class QWidget;
 
 namespace faktorlupe {
 
+class ScreenReaderNotice;
+
 // The line under the form: after each scan it shows the row's precise figures, and it tells
-// screen reader users the result in words. Qt 6.4 hands a changed description to the
-// accessibility bus without its text, so a screen reader cannot speak it; what Orca does speak
-// is a notification inside a status bar that is shown, and without the word
-// "Benachrichtigung". So beside the figures the line holds such a notification, of no size,
-// named with what is to be spoken and shown anew for every result, also for the same result
-// twice. Orca's status bar command reads the figures.
+// screen reader users the result in words, through a notice beside the figures
+// (desktop/ScreenReaderNotice.h). Orca's status bar command reads the figures.
 class StatusLine final {
 public:
     // Fills the status bar: the message on the left, the key for the comparison on the right.
@@ -35,7 +32,7 @@ public:
 private:
     QStatusBar& m_bar;
     QLabel* m_message;
-    QWidget* m_notice;
+    ScreenReaderNotice* m_notice;
     QLabel* m_comparisonKey;
     QString m_shown;
 };
