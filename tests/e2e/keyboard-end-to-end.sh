@@ -131,9 +131,10 @@ comparison_pid=$(xdotool getwindowpid "$comparison")
 pids+=("$comparison_pid")
 echo "ok: Ctrl+L opened the comparison window"
 sleep 1
-# Alt+Z reaches the numbers line; the table is three Tabs on (past "Messen" and the chart).
+# Alt+Z reaches the numbers line; the table is five Tabs on (past "Messen", "Neue Reihe",
+# "Reihe wählen" and the chart).
 table_holds() {
-    xdotool key alt+z Tab Tab Tab
+    xdotool key alt+z Tab Tab Tab Tab Tab
     local rows
     for _ in $(seq "${3:-40}"); do
         rows=$(copied | grep -cE "^($1)"$'\t' || true)
@@ -156,7 +157,7 @@ echo "ok: Return on Messen measured 1009"
 # Abbrechen (Alt+A) stops the measuring at once, in the middle of a large prime that takes
 # seconds: a number typed next is measured at once, and neither of the two before it ever.
 xdotool key alt+z
-xdotool type --delay 20 '1000000007 13'
+xdotool type --delay 20 '1000000007; 13'
 xdotool key Return
 sleep 0.5
 xdotool key alt+a

@@ -5,7 +5,8 @@
 # - the input box is read whole when it gets the focus ("717313", not "71731");
 # - Ctrl+Left and Ctrl+Right in it are answered, by word, and the program goes on answering;
 # - Space on "Algorithmus >alle<" with 97 speaks the result, Orca's status bar command the
-#   precise figures, and Return on "Algorithmus >Wurzel<" with -5 the error report.
+#   precise figures, and Return on "Algorithmus >Wurzel<" with -5 the error report;
+# - the comparison window speaks the sentence about a wrong number in its line.
 # Run it in an X server of its own and its own D-Bus session:
 #   xvfb-run -a dbus-run-session -- orca-end-to-end.sh PATH/TO/faktorlupe
 set -euo pipefail
@@ -175,5 +176,21 @@ expect_spoken "SPEECH OUTPUT: 'Algorithmus Wurzel " "Return closes the report, a
     result=1
 case_result $result
 kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
+
+# The comparison window speaks a wrong number in its line as soon as it says so under it.
+result=0
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$(dirname "$app")/../vergleich/faktorlupe-vergleich" \
+    --fenster 11 &
+pids+=($!)
+timeout 20 xdotool search --sync --onlyvisible --name 'Laufzeitvergleich$' >/dev/null ||
+    fail "the comparison window did not appear"
+sleep 1
+chord alt z
+xdotool type --delay 50 '12,5'
+set_mark
+xdotool key Return
+expect_spoken "SPEECH OUTPUT: '.?12,5.? ist keine ganze Zahl\.'" \
+    "the comparison window speaks the sentence about a wrong number" || result=1
+case_result $result
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

@@ -6,6 +6,7 @@
 #include "vergleich/worker/ThreadedMeasurement.h"
 
 #include <QAbstractAxis>
+#include <QAccessible>
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
@@ -23,6 +24,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -98,6 +100,17 @@ protected:
         return waitFor([&] { return measuredPoints() == points; });
     }
     const QAbstractItemModel& rows() { return *find<QTableView>()->model(); }
+    // What screen readers were last told to speak: the name of the notification in the shown
+    // status bar; empty when there is none.
+    QString announced() {
+        for (QWidget* widget : window->statusBar()->findChildren<QWidget*>()) {
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);
+            if (spoken && spoken->role() == QAccessible::Notification &&
+                window->statusBar()->isVisible() && widget->isVisible())
+                return spoken->text(QAccessible::Name);
+        }
+        return {};
+    }
     QString cell(int row, int column, int role = Qt::DisplayRole) {
         return rows().index(row, column).data(role).toString();
     }
@@ -194,6 +207,7 @@ TEST_F(ComparisonWindowTest, TheLineTakesNumbersAsPupilsWriteThem) {
     auto* problem = find<QLabel>("numbersProblem");
     EXPECT_EQ(problem->text(), QStringLiteral("»12 zwölf« ist keine ganze Zahl."));
     EXPECT_TRUE(problem->isVisible());
+    EXPECT_EQ(announced(), problem->text());
     QTest::keyClick(find<QLineEdit>("numbers"), Qt::Key_Backspace);
     EXPECT_FALSE(problem->isVisible());
     EXPECT_TRUE(problem->text().isEmpty());
@@ -404,6 +418,7 @@ TEST_F(ComparisonWindowTest, AFailureIsSaidAndTheFiguresMeasuredSoFarStay) {
     source->finish({false, failure});
     EXPECT_EQ(find<QLabel>("measurementProblem")->text(), failure);
     EXPECT_TRUE(find<QLabel>("measurementProblem")->isVisible());
+    EXPECT_EQ(announced(), failure);
     EXPECT_EQ(find<QTableView>()->model()->rowCount(), 1);
     EXPECT_EQ(find<QProgressBar>("progress")->text(), "1 von 1");
     EXPECT_FALSE(find<QPushButton>("cancel")->isEnabled());

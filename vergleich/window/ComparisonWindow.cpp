@@ -1,5 +1,6 @@
 #include "vergleich/window/ComparisonWindow.h"
 
+#include "desktop/ScreenReaderNotice.h"
 #include "vergleich/measurement/NumberRange.h"
 #include "vergleich/output/Report.h"
 #include "vergleich/output/SpreadsheetCsv.h"
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 #include <QToolTip>
@@ -51,7 +53,8 @@ ComparisonWindow::ComparisonWindow(std::unique_ptr<MeasurementSource> source, Sc
       m_numbersProblem(new QLabel), m_chartView(new QChartView), m_table(new QTableView),
       m_model(new FiguresTable(this)), m_progress(new QProgressBar),
       m_measurementProblem(new QLabel), m_cancel(new QPushButton), m_logarithmic(new QCheckBox),
-      m_saveButton(new QPushButton), m_redrawTimer(new QTimer(this)) {
+      m_saveButton(new QPushButton), m_notice(new ScreenReaderNotice),
+      m_redrawTimer(new QTimer(this)) {
     setWindowTitle(QStringLiteral("Faktorlupe – Laufzeitvergleich"));
     resize(kDesignedSize);
 
@@ -86,8 +89,8 @@ ComparisonWindow::ComparisonWindow(std::unique_ptr<MeasurementSource> source, Sc
     layout->addLayout(inputRow());
     layout->addWidget(m_numbersProblem);
     layout->addWidget(splitter, 1);
-    layout->addLayout(controlRow(scale));
     setCentralWidget(central);
+    fillStatusBar(scale);
 
     m_redrawTimer->setSingleShot(true);
     m_redrawTimer->setInterval(kRedrawMilliseconds);
@@ -150,7 +153,9 @@ QLayout* ComparisonWindow::inputRow() {
     return row;
 }
 
-QLayout* ComparisonWindow::controlRow(Scale scale) {
+// The progress and the controls of the measurement stand in the window's status bar, beside the
+// notice that tells screen readers of a wrong line or a failed measurement.
+void ComparisonWindow::fillStatusBar(Scale scale) {
     m_progress->setObjectName(QStringLiteral("progress"));
     m_progress->setAccessibleName(QStringLiteral("Fortschritt"));
     m_measurementProblem->setObjectName(QStringLiteral("measurementProblem"));
@@ -168,13 +173,14 @@ QLayout* ComparisonWindow::controlRow(Scale scale) {
     m_saveButton->setObjectName(QStringLiteral("save"));
     m_saveButton->setText(QStringLiteral("&Speichern …"));
 
-    auto* row = new QHBoxLayout;
-    row->addWidget(m_progress, 1);
-    row->addWidget(m_measurementProblem, 2);
-    row->addWidget(m_cancel);
-    row->addWidget(m_logarithmic);
-    row->addWidget(m_saveButton);
-    return row;
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    bar->addWidget(m_notice);
+    bar->addWidget(m_progress, 1);
+    bar->addWidget(m_measurementProblem, 2);
+    bar->addPermanentWidget(m_cancel);
+    bar->addPermanentWidget(m_logarithmic);
+    bar->addPermanentWidget(m_saveButton);
 }
 
 void ComparisonWindow::measure(const std::vector<std::int32_t>& numbers) {
@@ -207,6 +213,8 @@ void ComparisonWindow::measureTypedNumbers() {
 void ComparisonWindow::showNumbersProblem(const QString& problem) {
     m_numbersProblem->setText(problem);
     m_numbersProblem->setVisible(!problem.isEmpty());
+    if (!problem.isEmpty())
+        m_notice->announce(problem);
 }
 
 void ComparisonWindow::startNext() {
@@ -241,6 +249,7 @@ void ComparisonWindow::finished(const MeasurementEnd& end) {
     if (current && !end.failure.isEmpty()) {
         m_measurementProblem->setText(end.failure);
         m_measurementProblem->show();
+        m_notice->announce(end.failure);
     }
     redraw();
     startNext();
@@ -291,6 +300,7 @@ void ComparisonWindow::scaleText() {
     QFont font = QApplication::font();
     font.setPointSizeF(font.pointSizeF() * factor);
     centralWidget()->setFont(font);
+    statusBar()->setFont(font);
     m_presets->setFont(font); // a menu is a window of its own and takes no font from the button
     scaleChartText(*m_chartView->chart(), factor);
     m_table->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() * 3 / 2);

@@ -20,6 +20,10 @@ class QPushButton;
 class QTableView;
 class QTimer;
 
+namespace faktorlupe {
+class ScreenReaderNotice;
+}
+
 namespace faktorlupe::vergleich {
 
 class FiguresTable;
@@ -28,7 +32,8 @@ class FiguresTable;
 // numbers are measured, beside a table of the same figures. A line takes more numbers as pupils
 // write them, "Neue Reihe" empties table and chart, "Reihe wählen" starts one of the presets, a
 // switch chooses logarithmic or linear axes, and the chart and the figures can be saved. Its
-// texts grow with the window, for a projector. The window only shows: what it shows comes from
+// texts grow with the window, for a projector, and a screen reader hears what is wrong with a
+// line or a measurement as soon as it is said. The window only shows: what it shows comes from
 // its measurement source, and the chart from the same code as --chart. It owns its measurement
 // source: whatever the source hands over arrives while the window is there, and closing the
 // window stops the measurement.
@@ -49,7 +54,7 @@ protected:
 
 private:
     QLayout* inputRow();
-    QLayout* controlRow(Scale scale);
+    void fillStatusBar(Scale scale);
     void measureTypedNumbers();
     void showNumbersProblem(const QString& problem);
     void startNext();
@@ -81,6 +86,7 @@ private:
     QPushButton* m_cancel;
     QCheckBox* m_logarithmic;
     QPushButton* m_saveButton;
+    ScreenReaderNotice* m_notice;
     QTimer* m_redrawTimer;
 };
 
