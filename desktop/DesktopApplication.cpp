@@ -1,5 +1,6 @@
 #include "desktop/DesktopApplication.h"
 
+#include "desktop/EmptyPasteGuard.h"
 #include "desktop/FocusFrame.h"
 #include "desktop/LineEditAccessible.h"
 #include "desktop/QtTranslations.h"
@@ -14,6 +15,7 @@ void prepareDesktopApplication(QApplication& application) {
     letReturnPressButtons();
     showFocusFrames();
     translateQtsOwnTexts(application);
+    guardAgainstEmptyPastes(application);
 }
 
 } // namespace faktorlupe
