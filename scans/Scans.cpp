@@ -34,7 +34,7 @@ void appendEntry(FormView& view, Box box, double value) {
 ScanFigures finish(ScanState& state, FormView& view, const Stopwatch& stopwatch, Box time,
                    double preciseStart, std::int64_t candidates, std::int64_t divisors) {
     const double seconds = stopwatch.preciseSeconds() - preciseStart;
-    view.setText(time, stopwatch.elapsedText(state.startZeit));
+    view.setText(time, stopwatch.elapsedText(state.startZeit, seconds));
     return {candidates, divisors, seconds};
 }
 

@@ -55,17 +55,25 @@ private:
 };
 
 // A stopwatch on a clock that returns the given seconds since midnight, one per reading, and
-// repeats the last one when they run out.
+// repeats the last one when they run out. Its precise clock runs alongside without a step: its
+// n-th reading is the n-th of the wall clock, counted on across midnight.
 inline Stopwatch stopwatchReading(std::vector<float> seconds, std::string separator = ".") {
+    auto precise = std::make_shared<std::vector<double>>();
+    double days = 0;
+    for (std::size_t i = 0; i < seconds.size(); ++i) {
+        if (i > 0 && seconds[i] < seconds[i - 1] - 43200)
+            days += 86400;
+        precise->push_back(days + seconds[i]);
+    }
     auto readings = std::make_shared<std::vector<float>>(std::move(seconds));
     auto next = std::make_shared<std::size_t>(0);
+    auto nextPrecise = std::make_shared<std::size_t>(0);
     return Stopwatch(
-        [readings, next] {
-            const float value = (*readings)[std::min(*next, readings->size() - 1)];
-            ++*next;
-            return value;
-        },
-        std::move(separator));
+        [readings, next] { return (*readings)[std::min((*next)++, readings->size() - 1)]; },
+        std::move(separator),
+        [precise, nextPrecise] {
+            return (*precise)[std::min((*nextPrecise)++, precise->size() - 1)];
+        });
 }
 
 } // namespace faktorlupe::testing

@@ -26,28 +26,46 @@ using testing::stopwatchReading;
 //   996000.3125). A real hundredth later the noise stays: 180001.7 - 180000.703125 in
 //   double precision (180001.7 has no exact double) gives 0.00996875000011642 s.
 // - A scan from 23:59:59.5 to 00:00:00.25 takes 0.75 s, not minus a day.
+// - At 23:59, 86340.0078125 s is 8634000.78125 hundredths, kept in single precision as 8634001;
+//   half a second later 8634050: 0.49 s where the precise clock counted 0.5 s. Rounding, not a
+//   step of the clock: the readings' own text stays.
+// The clock steps: the precise clock, which never jumps, counts the true seconds, and the time
+// box shows them, written as a reading is (150 hundredths are "150", so 1.5 s; under the comma
+// 75.6 hundredths are cut to 75):
+// - Spring switch in Berlin: 01:59:59.5 to 03:00:01 are 1.5 s, not 3601.5 s.
+// - Autumn switch: 02:59:59.5 to the second 02:00:00.25 are 0.75 s, not 0 s.
+// - A person or NTP sets the clock a second forward during the scan: 0.72 s, not 1.72 s; a second
+//   back: 0.5 s, not 0 s; a second forward just at midnight: 0.75 s, not 1.75 s.
 struct Timing {
     const char* name;
     float start;
     float end;
+    double precise;
     const char* withPoint;
     const char* withComma;
 };
 
 const Timing kTimings[] = {
-    {"FortyFiveHundredths", 36.0f, 36.45f, "0.45", "0,45"},
-    {"HalfSecond", 10.0f, 10.5f, "0.5", "0,5"},
-    {"NoTimePassed", 100.0f, 100.0f, "0", "0"},
-    {"ReadingCutAtTheComma", 0.125f, 0.5f, "0.375", "0,38"},
-    {"SinglePrecisionStart", 9000.1875f, 9000.5f, "0.311875", "0,32"},
-    {"NoTimeAtHalfPastMidnight", 1800.007f, 1800.007f, "0", "0"},
-    {"NoTimeAtHalfPastTwo", 9000.1875f, 9000.1875f, "0", "0"},
-    {"NoTimeAtTwoFortySix", 9960.003f, 9960.003f, "0", "0"},
-    {"HundredthAtHalfPastMidnight", 1800.007f, 1800.017f, "0.00996875000011642", "0,01"},
-    {"NoFractionFromAMillionHundredths", 10000.1875f, 10000.5f, "0.31", "0,31"},
-    {"AcrossMidnight", 86399.5f, 0.25f, "0.75", "0,75"},
-    {"WholeSecondsAcrossMidnight", 86390.0f, 10.0f, "20", "20"},
-    {"HundredthAcrossMidnight", 86399.99f, 0.0f, "0.01", "0,01"},
+    {"FortyFiveHundredths", 36.0f, 36.45f, 0.45, "0.45", "0,45"},
+    {"HalfSecond", 10.0f, 10.5f, 0.5, "0.5", "0,5"},
+    {"NoTimePassed", 100.0f, 100.0f, 0, "0", "0"},
+    {"ReadingCutAtTheComma", 0.125f, 0.5f, 0.375, "0.375", "0,38"},
+    {"SinglePrecisionStart", 9000.1875f, 9000.5f, 0.3125, "0.311875", "0,32"},
+    {"NoTimeAtHalfPastMidnight", 1800.007f, 1800.007f, 0, "0", "0"},
+    {"NoTimeAtHalfPastTwo", 9000.1875f, 9000.1875f, 0, "0", "0"},
+    {"NoTimeAtTwoFortySix", 9960.003f, 9960.003f, 0, "0", "0"},
+    {"HundredthAtHalfPastMidnight", 1800.007f, 1800.017f, 0.01, "0.00996875000011642", "0,01"},
+    {"NoFractionFromAMillionHundredths", 10000.1875f, 10000.5f, 0.3125, "0.31", "0,31"},
+    {"AcrossMidnight", 86399.5f, 0.25f, 0.75, "0.75", "0,75"},
+    {"WholeSecondsAcrossMidnight", 86390.0f, 10.0f, 20, "20", "20"},
+    {"HundredthAcrossMidnight", 86399.99f, 0.0f, 0.01, "0.01", "0,01"},
+    {"RoundingLateInTheDayIsNoStep", 86340.0078125f, 86340.5f, 0.5, "0.49", "0,49"},
+    {"SpringSwitch", 7199.5f, 10801.0f, 1.5, "1.5", "1,5"},
+    {"AutumnSwitch", 10799.5f, 7200.25f, 0.75, "0.75", "0,75"},
+    {"StepForwardOneSecond", 1000.0f, 1001.72f, 0.72, "0.72", "0,72"},
+    {"StepBackOneSecond", 1000.0f, 999.5f, 0.5, "0.5", "0,5"},
+    {"StepForwardAtMidnight", 86399.5f, 1.25f, 0.75, "0.75", "0,75"},
+    {"PreciseSecondsWrittenAsAReading", 1000.0f, 1100.0f, 0.756, "0.756", "0,75"},
 };
 
 class StopwatchTest : public ::testing::TestWithParam<std::tuple<Timing, bool>> {};
@@ -56,7 +74,8 @@ TEST_P(StopwatchTest, ShowsTheElapsedSeconds) {
     const auto& [timing, comma] = GetParam();
     const Stopwatch stopwatch = stopwatchReading({timing.start, timing.end}, comma ? "," : ".");
     const float startZeit = stopwatch.start();
-    EXPECT_EQ(stopwatch.elapsedText(startZeit), comma ? timing.withComma : timing.withPoint);
+    EXPECT_EQ(stopwatch.elapsedText(startZeit, timing.precise),
+              comma ? timing.withComma : timing.withPoint);
 }
 
 INSTANTIATE_TEST_SUITE_P(Stopwatch, StopwatchTest,
