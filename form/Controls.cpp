@@ -1,5 +1,6 @@
 #include "form/Controls.h"
 
+#include "form/LongWordWrap.h"
 #include "form/UndoLimit.h"
 
 #include <QColor>
@@ -32,6 +33,7 @@ QWidget* createWidget(const ControlSpec& layout, QWidget& form) {
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setTabChangesFocus(true);
+        wrapLongWordsAnywhere(*box);
         return box;
     }
     case ControlKind::Button: {
