@@ -5,6 +5,7 @@
 #include "desktop/LineEditAccessible.h"
 #include "desktop/QtTranslations.h"
 #include "desktop/ReturnPressesButtons.h"
+#include "desktop/SteadyCursor.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@ void prepareDesktopApplication(QApplication& application) {
     showFocusFrames();
     translateQtsOwnTexts(application);
     guardAgainstEmptyPastes(application);
+    keepCursorSteadyInLongTexts(application);
 }
 
 } // namespace faktorlupe

@@ -14,6 +14,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyleHints>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -259,6 +262,53 @@ TEST_P(EmptyPasteTest, LeavesEveryBoxAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(Form, EmptyPasteTest, ::testing::ValuesIn(kPasteWays),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Each line of a result box's text as the box breaks it.
+std::vector<QString> shownLines(const QPlainTextEdit& box) {
+    std::vector<QString> lines;
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next())
+        for (int i = 0; i < block.layout()->lineCount(); ++i) {
+            const QTextLine line = block.layout()->lineAt(i);
+            lines.push_back(block.text().mid(line.textStart(), line.textLength()));
+        }
+    return lines;
+}
+
+TEST_F(HandlersTest, ResultBoxWrapsLongWordsAnywhereAndListsBetweenTheirEntries) {
+    form.show();
+    QApplication::clipboard()->setText(QString(20000, QLatin1Char('7')));
+    c.txtAlle->setFocus();
+    c.txtAlle->paste();
+    const std::vector<QString> word = shownLines(*c.txtAlle);
+    ASSERT_GT(word.size(), 20u);
+    for (const QString& line : word)
+        EXPECT_LT(line.size(), 1000);
+    // The list that follows wraps between its entries again, as every list always has.
+    type(c.txtEingabe, "720720");
+    c.cmdAlle->click();
+    const std::vector<QString> list = shownLines(*c.txtAlle);
+    ASSERT_GT(list.size(), 2u);
+    for (std::size_t i = 0; i + 1 < list.size(); ++i)
+        EXPECT_TRUE(list[i].endsWith(QLatin1Char(' '))) << list[i].toStdString();
+}
+
+TEST_F(HandlersTest, CursorStaysLitWhileTheFocusedBoxHoldsALongText) {
+    form.show();
+    QApplication::setActiveWindow(&form);
+    const int desktop = QGuiApplication::styleHints()->cursorFlashTime();
+    ASSERT_GT(desktop, 0);
+    c.txtEingabe->setFocus();
+    const auto blinks = [] { return QGuiApplication::styleHints()->cursorFlashTime(); };
+    EXPECT_EQ(blinks(), desktop);
+    c.txtEingabe->setText(QString(1024 * 1024, QLatin1Char('7')));
+    EXPECT_EQ(blinks(), 0);
+    c.txtAlle->setFocus();
+    EXPECT_EQ(blinks(), desktop);
+    c.txtEingabe->setFocus();
+    EXPECT_EQ(blinks(), 0);
+    c.txtEingabe->setText(QStringLiteral("717313"));
+    EXPECT_EQ(blinks(), desktop);
+}
 
 TEST_F(HandlersTest, HalfScanOfNegativeNumberShowsItsList) {
     type(c.txtEingabe, "-6");
