@@ -3,6 +3,7 @@
 #include "desktop/EmptyPasteGuard.h"
 #include "desktop/FocusFrame.h"
 #include "desktop/LineEditAccessible.h"
+#include "desktop/LongPasteGuard.h"
 #include "desktop/QtTranslations.h"
 #include "desktop/ReturnPressesButtons.h"
 #include "desktop/SteadyCursor.h"
@@ -17,6 +18,7 @@ void prepareDesktopApplication(QApplication& application) {
     showFocusFrames();
     translateQtsOwnTexts(application);
     guardAgainstEmptyPastes(application);
+    guardLongPastes(application);
     keepCursorSteadyInLongTexts(application);
 }
 
