@@ -1,12 +1,12 @@
 #include "desktop/FocusFrame.h"
 
+#include "desktop/ContrastRatio.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QWidget>
-#include <algorithm>
-#include <cmath>
 
 namespace faktorlupe {
 namespace {
@@ -15,20 +15,6 @@ constexpr int kWidth = 2;
 // What a focus indicator needs against what lies around it to be seen at a glance.
 constexpr double kLeastContrast = 3;
 
-double luminance(const QColor& colour) {
-    const auto channel = [](double c) {
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b) {
-    const double la = luminance(a) + 0.05;
-    const double lb = luminance(b) + 0.05;
-    return std::max(la, lb) / std::min(la, lb);
-}
-
 } // namespace
 
 QColor focusFrameColour(const QPalette& palette) {
@@ -36,8 +22,8 @@ QColor focusFrameColour(const QPalette& palette) {
     QColor colour = palette.color(QPalette::Active, QPalette::Highlight);
     // A dark theme's highlight is often a dark blue on dark grey: lightened step by step, or
     // darkened on a light theme, until it stands out.
-    const bool darkBackground = luminance(background) < 0.18;
-    for (int step = 0; step < 20 && contrast(colour, background) < kLeastContrast; ++step)
+    const bool darkBackground = relativeLuminance(background) < 0.18;
+    for (int step = 0; step < 20 && contrastRatio(colour, background) < kLeastContrast; ++step)
         colour = darkBackground ? colour.lighter(115) : colour.darker(115);
     return colour;
 }

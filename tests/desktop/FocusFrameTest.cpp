@@ -1,5 +1,7 @@
 #include "desktop/FocusFrame.h"
 
+#include "ThemeColours.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
@@ -51,20 +53,6 @@ TEST(FocusFrameTest, FramesTheFocusedControlInTheHighlightColour) {
     // Only one control at a time.
     const QImage drawn = window.grab().toImage();
     EXPECT_NE(drawn.pixelColor(box->geometry().topLeft() + QPoint(0, 1)), highlight);
-}
-
-// WCAG's contrast ratio of two colours: 1 for equal ones, 21 for black on white.
-double contrast(const QColor& a, const QColor& b) {
-    const auto luminance = [](const QColor& colour) {
-        const auto channel = [](double c) {
-            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-               0.0722 * channel(colour.blueF());
-    };
-    const double la = luminance(a) + 0.05;
-    const double lb = luminance(b) + 0.05;
-    return std::max(la, lb) / std::min(la, lb);
 }
 
 struct Theme {
