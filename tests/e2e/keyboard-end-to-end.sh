@@ -10,6 +10,8 @@
 # The comparison program is found by faktorlupe itself, beside it as in the build tree. At the
 # end both windows open at twice the size and must fit the screen.
 set -euo pipefail
+# shellcheck source=x-helpers.sh
+. "$(dirname "$0")/x-helpers.sh"
 app=$1
 out=$2
 work=$(mktemp -d)
@@ -31,20 +33,6 @@ openbox >/dev/null 2>&1 &
 pids+=($!)
 sleep 0.5
 
-# The focused box's whole text, through its own select-all and copy; "<leer>" stays in the
-# clipboard when the box is empty.
-copied() {
-    printf '%s' '<leer>' | xclip -selection clipboard >/dev/null 2>&1
-    xdotool key ctrl+a ctrl+c
-    local text='<leer>'
-    for _ in $(seq 10); do
-        sleep 0.1
-        text=$(xclip -o -selection clipboard 2>/dev/null || true)
-        [ "$text" != '<leer>' ] && break
-    done
-    [ "$text" = '<leer>' ] && text=''
-    printf '%s' "$text"
-}
 # Tab order of the main form from the input box: the three scan buttons, the three result
 # boxes with the time boxes between, then the three "x" buttons.
 declare -A tabs=(
@@ -65,7 +53,7 @@ go() {
 expect_box() {
     go "$1"
     local actual
-    actual=$(copied)
+    actual=$(copied_text)
     [ "$actual" = "$2" ] || fail "$1 holds '$actual', expected '$2'"
     echo "ok: $1 = '$2'"
 }
@@ -77,7 +65,7 @@ type_number() {
 
 "$app" &
 pids+=($!)
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Faktorlupe$' | head -n 1)
+window=$(find_window '^Faktorlupe$')
 [ -n "$window" ] || fail "the window did not appear"
 sleep 0.5
 
@@ -105,26 +93,26 @@ type_number 2147483648
 go cmdAlle && xdotool key Return
 report=''
 for _ in $(seq 50); do
-    report=$(xdotool search --onlyvisible --name '^Faktorlupe$' | grep -vx "$window" | head -n 1 || true)
+    report=$(xdotool search --onlyvisible --name '^Faktorlupe$' 2>/dev/null | grep -vx "$window" | head -n 1 || true)
     [ -n "$report" ] && break
     sleep 0.1
 done
 [ -n "$report" ] || fail "no error report appeared"
 xdotool key Return
 sleep 0.5
-xdotool search --onlyvisible --name '^Faktorlupe$' | grep -qx "$report" && fail "the report is still open"
+xdotool search --onlyvisible --name '^Faktorlupe$' 2>/dev/null | grep -qx "$report" && fail "the report is still open"
 echo "ok: the error report opened and closed with Return"
 
 # The screenshots: the status line after a scan, the focus frame on the button pressed.
 type_number 717313
 go cmdWurzel && xdotool key Return
 sleep 0.5
-import -window "$window" "$out/faktorlupe-statuszeile.png"
+grab_window "$window" "$out/faktorlupe-statuszeile.png"
 echo "ok: screenshot of the status line and the focus frame saved to $out/faktorlupe-statuszeile.png"
 
 # Ctrl+L: the comparison window for the input's number.
 xdotool key ctrl+l
-comparison=$(timeout 20 xdotool search --sync --onlyvisible --name '^Faktorlupe – Laufzeitvergleich$' | head -n 1)
+comparison=$(find_window '^Faktorlupe – Laufzeitvergleich$')
 [ -n "$comparison" ] || fail "Ctrl+L opened no comparison window"
 # A program of its own, which the cleanup ends too.
 comparison_pid=$(xdotool getwindowpid "$comparison")
@@ -137,7 +125,7 @@ table_holds() {
     xdotool key alt+z Tab Tab Tab Tab Tab
     local rows
     for _ in $(seq "${3:-40}"); do
-        rows=$(copied | grep -cE "^($1)"$'\t' || true)
+        rows=$(copied_text | grep -cE "^($1)"$'\t' || true)
         [ "$rows" = "$2" ] && return 0
         sleep 0.5
     done
@@ -173,7 +161,7 @@ echo "ok: Abbrechen stopped the measuring at once"
 xdotool key alt+l
 sleep 0.3
 xdotool key alt+s
-dialog=$(timeout 10 xdotool search --sync --onlyvisible --name 'Speichern' | head -n 1 || true)
+dialog=$(find_window 'Speichern' 10)
 [ -n "$dialog" ] || fail "Speichern … opened no dialog"
 sleep 0.5
 xdotool key ctrl+a
@@ -183,22 +171,25 @@ for _ in $(seq 30); do [ -s "$work/vergleich.png" ] && break; sleep 0.2; done
 [ -s "$work/vergleich.png" ] || fail "Speichern … wrote no file"
 [ "$(head -c 4 "$work/vergleich.png" | tail -c 3)" = PNG ] || fail "Speichern … wrote no PNG"
 echo "ok: Speichern … wrote the chart through the file dialog"
-import -window "$comparison" "$out/faktorlupe-tastatur-laufzeitvergleich.png"
+grab_window "$comparison" "$out/faktorlupe-tastatur-laufzeitvergleich.png"
 kill "$comparison_pid"
+await_end "$comparison_pid"
 
 # The same status line and focus frame under a dark GNOME theme.
 kill "${pids[1]}"
+await_end "${pids[1]}"
 QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark "$app" &
 pids+=($!)
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Faktorlupe$' | head -n 1)
+window=$(find_window '^Faktorlupe$')
 [ -n "$window" ] || fail "the window did not appear under the dark theme"
 at=0
 sleep 0.5
 go cmdWurzel && xdotool key Return
 sleep 0.5
-import -window "$window" "$out/faktorlupe-statuszeile-dunkel.png"
+grab_window "$window" "$out/faktorlupe-statuszeile-dunkel.png"
 echo "ok: screenshot under the dark theme saved to $out/faktorlupe-statuszeile-dunkel.png"
 kill "${pids[-1]}"
+await_end "${pids[-1]}"
 
 # At twice the size, on this 1920x1080 screen, both windows open whole within it, frame and all.
 read -r screen_width screen_height < <(xdpyinfo | awk '/dimensions:/ {split($2, s, "x"); print s[1], s[2]}')
@@ -215,12 +206,12 @@ within_screen() {
 }
 QT_SCALE_FACTOR=2 "$app" &
 pids+=($!)
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Faktorlupe$' | head -n 1)
+window=$(find_window '^Faktorlupe$')
 sleep 0.5
 within_screen "$window" "the main window at QT_SCALE_FACTOR=2"
 QT_SCALE_FACTOR=2 "$(dirname "$app")/../vergleich/faktorlupe-vergleich" --fenster 11 &
 pids+=($!)
-window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Laufzeitvergleich$' | head -n 1)
+window=$(find_window 'Laufzeitvergleich$')
 sleep 0.5
 within_screen "$window" "the comparison window at QT_SCALE_FACTOR=2"
 echo "1 passed, 0 failed"

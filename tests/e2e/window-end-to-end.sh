@@ -10,6 +10,8 @@
 # writes SCREENSHOT.png, SCREENSHOT-1.5.png, SCREENSHOT-dunkel.png and
 # SCREENSHOT-laufzeitvergleich.png.
 set -euo pipefail
+# shellcheck source=x-helpers.sh
+. "$(dirname "$0")/x-helpers.sh"
 app=$1
 vergleich=$2
 screenshot=$3
@@ -23,7 +25,7 @@ fail() {
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Faktorlupe$' | head -n 1)
+window=$(find_window '^Faktorlupe$')
 [ -n "$window" ] || fail "the window did not appear"
 sleep 0.5
 
@@ -42,23 +44,11 @@ declare -A box_position=(
     [txtZeitAlle]="640 132" [txtZeitHalbe]="640 292" [txtZeitWurzel]="640 452"
 )
 
-# Selects all of a box and copies it; an empty box copies nothing, so the clipboard is first set
-# to a marker that stands for "empty". The X server delivers the click and the keys in order, so
-# only the copy itself needs waiting for: the clipboard is polled until it changes, and a box
-# whose copy leaves the marker there for a second and a half counts as empty.
+# Clicks into a box and copies all of it.
 read_box() {
-    printf '%s' '<leer>' | xclip -selection clipboard >/dev/null 2>&1
     # shellcheck disable=SC2086
     click_at ${box_position[$1]}
-    xdotool key ctrl+a ctrl+c
-    local text='<leer>'
-    for _ in $(seq 15); do
-        sleep 0.1
-        text=$(xclip -o -selection clipboard 2>/dev/null || true)
-        [ "$text" != '<leer>' ] && break
-    done
-    [ "$text" = '<leer>' ] && text=''
-    printf '%s' "$text"
+    copied_text
 }
 
 type_number() {
@@ -104,7 +94,7 @@ type_number 2147483648
 click_alle
 report=''
 for _ in $(seq 50); do
-    report=$(xdotool search --onlyvisible --name '^Faktorlupe$' | grep -vx "$window" | head -n 1 || true)
+    report=$(xdotool search --onlyvisible --name '^Faktorlupe$' 2>/dev/null | grep -vx "$window" | head -n 1 || true)
     [ -n "$report" ] && break
     sleep 0.1
 done
@@ -113,7 +103,7 @@ echo "ok: the error report opened"
 xdotool windowfocus --sync "$report"
 xdotool key Return
 sleep 0.5
-xdotool search --onlyvisible --name '^Faktorlupe$' | grep -qx "$report" && fail "the report is still open"
+xdotool search --onlyvisible --name '^Faktorlupe$' 2>/dev/null | grep -qx "$report" && fail "the report is still open"
 kill -0 "$pid" 2>/dev/null || fail "the program ended after the error"
 echo "ok: the report closed with Return and the program runs on"
 
@@ -129,7 +119,7 @@ click_alle
 click_wurzel
 xdotool mousemove --window "$window" 860 580
 sleep 0.3
-import -window "$window" "$screenshot"
+grab_window "$window" "$screenshot"
 echo "ok: screenshot saved to $screenshot"
 
 # The frame enlarged by half: the whole form grows with it.
@@ -137,7 +127,7 @@ xdotool windowsize --sync "$window" 1305 884 || xdotool windowsize "$window" 130
 sleep 0.5
 read -r width height < <(xdotool getwindowgeometry "$window" | awk '/Geometry/ {split($2, s, "x"); print s[1], s[2]}')
 [ "$width" = 1305 ] && [ "$height" = 884 ] || fail "the window is ${width}x$height after resizing, expected 1305x884"
-import -window "$window" "${screenshot%.png}-1.5.png"
+grab_window "$window" "${screenshot%.png}-1.5.png"
 echo "ok: screenshot of the window at 1.5 times its size saved to ${screenshot%.png}-1.5.png"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
@@ -145,7 +135,7 @@ wait "$pid" 2>/dev/null || true
 # Under a dark GNOME theme, as a GNOME user in dark mode gets it.
 QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark "$app" &
 pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Faktorlupe$' | head -n 1)
+window=$(find_window '^Faktorlupe$')
 [ -n "$window" ] || fail "the window did not appear under the dark theme"
 sleep 0.5
 click_alle
@@ -153,7 +143,7 @@ click_halbe
 click_wurzel
 xdotool mousemove --window "$window" 860 580
 sleep 0.3
-import -window "$window" "${screenshot%.png}-dunkel.png"
+grab_window "$window" "${screenshot%.png}-dunkel.png"
 echo "ok: screenshot under the dark theme saved to ${screenshot%.png}-dunkel.png"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
@@ -164,7 +154,7 @@ wait "$pid" 2>/dev/null || true
 # there after the copy ends the selection.
 "$vergleich" --fenster 11 101 1009 &
 pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Faktorlupe – Laufzeitvergleich$' | head -n 1)
+window=$(find_window '^Faktorlupe – Laufzeitvergleich$')
 [ -n "$window" ] || fail "the comparison window did not appear"
 xdotool windowmove --sync "$window" 0 0 || true
 xdotool windowsize --sync "$window" 1920 1080 || xdotool windowsize "$window" 1920 1080
@@ -204,6 +194,6 @@ echo "ok: the doubling preset was measured, in $((took / 10)),$((took % 10)) sec
 click_at 100 990
 xdotool mousemove --window "$window" 5 5
 sleep 0.5
-import -window "$window" "${screenshot%.png}-laufzeitvergleich.png"
+grab_window "$window" "${screenshot%.png}-laufzeitvergleich.png"
 echo "ok: screenshot of the comparison window with the doubling series at 1920x1080 saved to ${screenshot%.png}-laufzeitvergleich.png"
 echo "1 passed, 0 failed"

@@ -1,0 +1,50 @@
+# What the end-to-end scripts in a real X window share; sourced, not run.
+
+# The focused box's whole text, through its own select-all and copy. An empty box copies
+# nothing, so the clipboard is first set to a marker that stands for "empty". The X server
+# delivers the keys in order, so only the copy itself needs waiting for: the clipboard is polled
+# until it changes, and a box whose copy leaves the marker there for a second and a half counts
+# as empty.
+copied_text() {
+    printf '%s' '<leer>' | xclip -selection clipboard >/dev/null 2>&1
+    xdotool key ctrl+a ctrl+c
+    local text='<leer>'
+    for _ in $(seq 15); do
+        sleep 0.1
+        text=$(xclip -o -selection clipboard 2>/dev/null || true)
+        [ "$text" != '<leer>' ] && break
+    done
+    [ "$text" = '<leer>' ] && text=''
+    printf '%s' "$text"
+}
+
+# A screenshot of a window. ImageMagick's import asks the X server about windows around the one
+# it grabs, and one that a window manager or a closing dialog destroys meanwhile ends it with
+# BadWindow; so it is tried again a few times.
+grab_window() {
+    local window=$1 file=$2
+    for _ in 1 2 3 4; do
+        import -window "$window" "$file" 2>/dev/null && return 0
+        sleep 0.5
+    done
+    import -window "$window" "$file"
+}
+
+# The first visible window whose name matches the pattern, waiting up to the given seconds
+# (20 unless told) for it to appear; nothing when none does. xdotool's search dies of BadWindow when a window it is
+# looking at goes away meanwhile (a program ending, a dialog closing), so it is asked again
+# rather than trusted once.
+find_window() {
+    local pattern=$1 seconds=${2:-20} id
+    for _ in $(seq $((seconds * 4))); do
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1 || true)
+        [ -n "$id" ] && printf '%s' "$id" && return 0
+        sleep 0.25
+    done
+}
+
+# Waits until a process, also one that is not this shell's child, has ended and its windows
+# with it.
+await_end() {
+    while kill -0 "$1" 2>/dev/null; do sleep 0.1; done
+}
