@@ -44,6 +44,8 @@ cleanup() {
     for speechd in "$XDG_RUNTIME_DIR"/speech-dispatcher/pid/*.pid; do
         [ -f "$speechd" ] && kill "$(cat "$speechd")" 2>/dev/null || true
     done
+    # The accessibility bus that the launcher started outlives it; its socket is in the home.
+    pkill -f -- "--address=unix:path=$XDG_RUNTIME_DIR/" 2>/dev/null || true
     rm -rf "$home"
 }
 trap cleanup EXIT
