@@ -28,10 +28,7 @@ fail() {
     exit 1
 }
 
-# A window manager gives each new window the keyboard focus, as a desktop does.
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+start_window_manager || exit 1
 
 # Tab order of the main form from the input box: the three scan buttons, the three result
 # boxes with the time boxes between, then the three "x" buttons.

@@ -10,6 +10,8 @@
 # Run it in an X server of its own and its own D-Bus session:
 #   xvfb-run -a dbus-run-session -- orca-end-to-end.sh PATH/TO/faktorlupe
 set -euo pipefail
+# shellcheck source=x-helpers.sh
+. "$(dirname "$0")/x-helpers.sh"
 app=$1
 
 home=$(mktemp -d)
@@ -60,8 +62,7 @@ fail() {
 passed=0
 failed=0
 
-openbox >/dev/null 2>&1 &
-pids+=($!)
+start_window_manager || exit 1
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
 orca --replace --debug-file="$log" >/dev/null 2>&1 &

@@ -48,3 +48,18 @@ find_window() {
 await_end() {
     while kill -0 "$1" 2>/dev/null; do sleep 0.1; done
 }
+
+# Starts openbox, which gives each new window the keyboard focus as a desktop does, and waits
+# until it has announced itself on the root window. A window mapped before that never gets the
+# focus: the keys then go nowhere, and a screen reader hears nothing of the program. Its process
+# id joins the caller's list pids, which the caller's cleanup ends.
+start_window_manager() {
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.2
+    done
+    echo "FAIL: the window manager did not start" >&2
+    return 1
+}
