@@ -1,6 +1,7 @@
 // A paste under a limit on the program's memory, as `ulimit -v 450000` sets it: the program takes
 // the paste or refuses it, and goes on either way. The paste runs in a child process of its own
-// whose address space setrlimit limits.
+// whose address space setrlimit limits. And a measurement of the comparison window that cannot
+// start its thread under such a limit.
 #include <array>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -18,19 +19,19 @@ struct Outcome {
     std::string said;
 };
 
-Outcome pasteUnderLimit(const char* box, long long characters) {
+// Runs the program with up to two arguments under the limit, and what it printed.
+Outcome runUnderLimit(const char* program, const char* first = nullptr,
+                      const char* second = nullptr) {
     int out[2];
     if (pipe(out) != 0)
         return {};
-    const std::string length = std::to_string(characters);
     const pid_t pid = fork();
     if (pid == 0) {
         dup2(out[1], STDOUT_FILENO);
         close(out[0]);
         const rlimit limit{kLimitBytes, kLimitBytes};
         setrlimit(RLIMIT_AS, &limit);
-        execl(FAKTORLUPE_PASTE_UNDER_LIMIT, FAKTORLUPE_PASTE_UNDER_LIMIT, box, length.c_str(),
-              static_cast<char*>(nullptr));
+        execl(program, program, first, second, static_cast<char*>(nullptr));
         _exit(127);
     }
     close(out[1]);
@@ -65,7 +66,9 @@ TEST_P(MemoryLimitTest, PasteIsTakenOrRefusedAndTheProgramGoesOn) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
 #endif
-    const Outcome outcome = pasteUnderLimit(GetParam().box, GetParam().characters);
+    const std::string length = std::to_string(GetParam().characters);
+    const Outcome outcome =
+        runUnderLimit(FAKTORLUPE_PASTE_UNDER_LIMIT, GetParam().box, length.c_str());
     ASSERT_TRUE(WIFEXITED(outcome.status)) << "ended by signal " << WTERMSIG(outcome.status);
     EXPECT_EQ(WEXITSTATUS(outcome.status), 0);
     EXPECT_EQ(outcome.said, GetParam().said);
@@ -73,5 +76,17 @@ TEST_P(MemoryLimitTest, PasteIsTakenOrRefusedAndTheProgramGoesOn) {
 
 INSTANTIATE_TEST_SUITE_P(Form, MemoryLimitTest, ::testing::ValuesIn(kPastes),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The program lowers the limit further itself, to less than a thread's stack; before, the
+// thread's start threw std::system_error and ended the program.
+TEST(MemoryLimitTest, AMeasurementWhoseThreadCannotStartSaysSoAndTheProgramGoesOn) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#endif
+    const Outcome outcome = runUnderLimit(FAKTORLUPE_MEASURE_UNDER_LIMIT);
+    ASSERT_TRUE(WIFEXITED(outcome.status)) << "ended by signal " << WTERMSIG(outcome.status);
+    EXPECT_EQ(WEXITSTATUS(outcome.status), 0);
+    EXPECT_EQ(outcome.said, "Die Messung konnte nicht beginnen: der Arbeitsspeicher reichte nicht.\n");
+}
 
 } // namespace

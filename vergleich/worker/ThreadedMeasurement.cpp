@@ -50,7 +50,16 @@ void ThreadedMeasurement::start(std::vector<std::int32_t> numbers, Delivered del
     m_delivered = std::move(delivered);
     m_finished = std::move(finished);
     m_stop = false;
-    m_worker = std::thread([this, numbers = std::move(numbers)] { measureAll(numbers); });
+    try {
+        m_worker = std::thread([this, numbers = std::move(numbers)] { measureAll(numbers); });
+    } catch (const std::exception&) {
+        // No thread to be had: on a machine out of memory, the system cannot map its stack. Said
+        // in the window through the same hand-over as any other end, not a std::terminate.
+        MeasurementEnd end;
+        end.failure = QStringLiteral(
+            "Die Messung konnte nicht beginnen: der Arbeitsspeicher reichte nicht.");
+        report(end);
+    }
 }
 
 void ThreadedMeasurement::stop() {
