@@ -88,12 +88,7 @@ echo "ok: Return and Space press the scan and \"x\" buttons"
 # A number beyond the 32-bit range: the report, closed with Return, leaves the program going.
 type_number 2147483648
 go cmdAlle && xdotool key Return
-report=''
-for _ in $(seq 50); do
-    report=$(xdotool search --onlyvisible --name '^Faktorlupe$' 2>/dev/null | grep -vx "$window" | head -n 1 || true)
-    [ -n "$report" ] && break
-    sleep 0.1
-done
+report=$(find_other_window '^Faktorlupe$' "$window")
 [ -n "$report" ] || fail "no error report appeared"
 xdotool key Return
 sleep 0.5

@@ -92,12 +92,7 @@ expect_box txtHalbe "$list"
 # An input beyond the 32-bit range: the report opens as a second window titled Faktorlupe.
 type_number 2147483648
 click_alle
-report=''
-for _ in $(seq 50); do
-    report=$(xdotool search --onlyvisible --name '^Faktorlupe$' 2>/dev/null | grep -vx "$window" | head -n 1 || true)
-    [ -n "$report" ] && break
-    sleep 0.1
-done
+report=$(find_other_window '^Faktorlupe$' "$window")
 [ -n "$report" ] || fail "no error report appeared"
 echo "ok: the error report opened"
 xdotool windowfocus --sync "$report"

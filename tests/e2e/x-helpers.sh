@@ -43,6 +43,17 @@ find_window() {
     done
 }
 
+# A visible window whose name matches the pattern other than the given one (a dialog of the same
+# title as its window), waiting up to five seconds for it; nothing when none appears.
+find_other_window() {
+    local pattern=$1 other=$2 id
+    for _ in $(seq 50); do
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | grep -vx "$other" | head -n 1 || true)
+        [ -n "$id" ] && printf '%s' "$id" && return 0
+        sleep 0.1
+    done
+}
+
 # Waits until a process, also one that is not this shell's child, has ended and its windows
 # with it.
 await_end() {
