@@ -1,7 +1,9 @@
 // Resident memory over rounds of a large paste into the input box, the way a user would do it:
 // paste 1 MB of text, scan, paste "12" over it, scan. Prints the resident memory after every
 // round and the growth from the 2nd to the 10th (target: at most 20 MB). Runs on any Qt
-// platform, also offscreen.
+// platform, also offscreen. The application is started and prepared as the program does it.
+#include "desktop/DesktopApplication.h"
+#include "desktop/DesktopStart.h"
 #include "form/MainForm.h"
 
 #include <QApplication>
@@ -31,7 +33,8 @@ void paste(QLineEdit& box, const QString& text) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    const auto application = faktorlupe::startDesktopApplication(argc, argv, "paste_memory_benchmark");
+    faktorlupe::prepareDesktopApplication(*application);
     faktorlupe::MainForm form([](QWidget*, const faktorlupe::RuntimeError&) {});
     form.show();
     QApplication::processEvents();
