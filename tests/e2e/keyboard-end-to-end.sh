@@ -6,7 +6,7 @@
 # that Ctrl+L opens: a number typed and measured with Return, "Messen" pressed with Return,
 # "Abbrechen", the axes switch, the table copied, "Speichern …" through Qt's file dialog. Saves
 # screenshots of the status line and the focus frame, light and dark. Run it in an X server:
-#   xvfb-run -a -s "-screen 0 1920x1080x24" keyboard-end-to-end.sh PATH/TO/faktorlupe OUTPUT_DIR
+#   xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" keyboard-end-to-end.sh PATH/TO/faktorlupe OUTPUT_DIR
 # The comparison program is found by faktorlupe itself, beside it as in the build tree. At the
 # end both windows open at twice the size and must fit the screen.
 set -euo pipefail
