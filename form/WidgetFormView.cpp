@@ -9,7 +9,7 @@
 
 namespace faktorlupe {
 namespace {
-constexpr qint64 kShowEveryMilliseconds = 250;
+constexpr qint64 kShowEveryMilliseconds = static_cast<qint64>(kShowGrowingTextsEverySeconds * 1000);
 }
 
 WidgetFormView::WidgetFormView(const Controls& controls, std::function<bool()> formClosed)

@@ -25,4 +25,8 @@ protected:
     FormView& operator=(const FormView&) = default;
 };
 
+// How often a view shows the texts of a loop that runs on without yielding, so that a long list
+// can be seen growing: a few times a second, not after every divisor.
+inline constexpr double kShowGrowingTextsEverySeconds = 0.25;
+
 } // namespace faktorlupe

@@ -21,9 +21,9 @@ constexpr Scan kScans[kPageRowCount] = {runFullScan, runHalfScan, runRootScan};
 
 // The control of the layout table with this name.
 const ControlSpec& control(std::string_view name) {
-    for (const ControlSpec& spec : kControls)
-        if (name == spec.name)
-            return spec;
+    for (const ControlSpec& layout : kControls)
+        if (name == layout.name)
+            return layout;
     return kControls[0];
 }
 

@@ -3,10 +3,6 @@
 #include <utility>
 
 namespace faktorlupe {
-namespace {
-// As often as the window shows a growing list.
-constexpr double kShowEverySeconds = 0.25;
-} // namespace
 
 PageFormView::PageFormView(Show show, Clock clock)
     : m_show(std::move(show)), m_clock(std::move(clock)) {}
@@ -23,7 +19,7 @@ void PageFormView::setText(Box box, const std::string& text) {
     Slot& s = slot(box);
     s.text = text;
     s.changed = true;
-    if (m_clock() - m_shownAt >= kShowEverySeconds)
+    if (m_clock() - m_shownAt >= kShowGrowingTextsEverySeconds)
         flush();
 }
 

@@ -41,7 +41,8 @@ private:
     Show m_show;
     Clock m_clock;
     std::array<Slot, kBoxCount> m_slots;
-    // When the boxes were last sent; a loop sends again after kShowEverySeconds.
+    // When the boxes were last sent; a loop sends again after
+    // kShowGrowingTextsEverySeconds.
     double m_shownAt = 0;
 };
 
