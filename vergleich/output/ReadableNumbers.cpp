@@ -10,15 +10,6 @@ namespace {
 
 const std::string_view kDecimalComma = ",";
 
-// "1 000 000" with a no-break space between groups of three digits.
-QString grouped(long long value) {
-    QString digits = QString::number(value);
-    for (qsizetype at = digits.size() - 3; at > (digits.startsWith(QLatin1Char('-')) ? 1 : 0);
-         at -= 3)
-        digits.insert(at, QChar(0x00A0));
-    return digits;
-}
-
 // In words from a million on, to three significant digits, or five from a hundred on so that
 // the numbers near 2^31 stay apart. Rounded before the word is chosen: 999999900 is "1 Mrd.",
 // not "1000 Mio.".
@@ -31,13 +22,21 @@ QString inWords(double value, double unit, const char* word) {
 
 } // namespace
 
+QString groupedDigits(long long value) {
+    QString digits = QString::number(value);
+    for (qsizetype at = digits.size() - 3; at > (digits.startsWith(QLatin1Char('-')) ? 1 : 0);
+         at -= 3)
+        digits.insert(at, QChar(0x00A0));
+    return digits;
+}
+
 QString readableNumber(double value) {
     const double magnitude = std::abs(roundToSignificantDigits(value, 3));
     if (magnitude >= 1e9)
         return inWords(value, 1e9, "Mrd.");
     if (magnitude >= 1e6)
         return inWords(value, 1e6, "Mio.");
-    return grouped(std::llround(value));
+    return groupedDigits(std::llround(value));
 }
 
 QString readableSeconds(double seconds) {
@@ -47,7 +46,7 @@ QString readableSeconds(double seconds) {
 QString readableFactor(double ratio) {
     QString text;
     if (ratio >= 9.95)
-        text = grouped(std::llround(ratio));
+        text = groupedDigits(std::llround(ratio));
     else if (ratio >= 0.095)
         text = QString::number(std::round(ratio * 10) / 10, 'f', 1)
                    .replace(QLatin1Char('.'), QLatin1Char(','));
@@ -57,7 +56,7 @@ QString readableFactor(double ratio) {
 }
 
 QString readablePercent(double share) {
-    return grouped(std::llround(share * 100)) + QStringLiteral("\u00A0%");
+    return groupedDigits(std::llround(share * 100)) + QStringLiteral("\u00A0%");
 }
 
 } // namespace faktorlupe::vergleich

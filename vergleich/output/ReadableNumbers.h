@@ -7,6 +7,9 @@ namespace faktorlupe::vergleich {
 // Numbers as pupils read them, for the chart's axes, its tooltips and the table on standard
 // output; the CSV file keeps the machine-readable forms.
 
+// All digits of a whole number, with a no-break space between groups of three: "1 600 000 009".
+QString groupedDigits(long long value);
+
 // A whole number in German: "10", "1 000", "250 000", and from a million on in words with up
 // to two decimals, "1 Mio.", "2,5 Mio.", "1 Mrd.".
 QString readableNumber(double value);

@@ -6,7 +6,6 @@
 #include <QString>
 #include <QTableView>
 #include <algorithm>
-#include <array>
 #include <utility>
 
 namespace faktorlupe::vergleich {
@@ -30,27 +29,28 @@ struct Cell {
 struct Column {
     QString heading; // a line break where a narrow column breaks it
     QString tooltip;
-    Cell (*cell)(const Rows& rows, std::size_t row);
+    Cell (*cell)(const Rows& rows, std::size_t row, std::size_t scan);
+    std::size_t scan = 0; // the scan whose figures the column shows, where it shows a scan's
 };
-
-// Whole numbers with their thousands apart: "1 600 000 009".
-QString grouped(std::int64_t value) {
-    QString digits = QString::number(value);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, QChar(0x00A0));
-    return digits;
-}
 
 // Shown with its thousands apart, copied as a spreadsheet reads a number.
 Cell wholeNumber(std::int64_t value) {
-    return {grouped(value), {}, {}, QString::number(value)};
+    return {groupedDigits(value), {}, {}, QString::number(value)};
 }
 
-template <std::size_t scan> Cell candidates(const Rows& rows, std::size_t row) {
+Cell zahl(const Rows& rows, std::size_t row, std::size_t) {
+    return wholeNumber(rows[row].zahl);
+}
+
+Cell divisors(const Rows& rows, std::size_t row, std::size_t) {
+    return {QString::number(rows[row].divisors)};
+}
+
+Cell candidates(const Rows& rows, std::size_t row, std::size_t scan) {
     return wholeNumber(rows[row].scans[scan].candidates);
 }
 
-template <std::size_t scan> Cell seconds(const Rows& rows, std::size_t row) {
+Cell seconds(const Rows& rows, std::size_t row, std::size_t scan) {
     const QString time = readableSeconds(rows[row].scans[scan].seconds);
     const MeasuredRange& range = rows[row].ranges[scan];
     if (range.fastest <= 0)
@@ -66,7 +66,7 @@ template <std::size_t scan> Cell seconds(const Rows& rows, std::size_t row) {
             time + QStringLiteral(", unsicher")};
 }
 
-template <std::size_t scan> Cell factor(const Rows& rows, std::size_t row) {
+Cell factor(const Rows& rows, std::size_t row, std::size_t scan) {
     if (row == 0)
         return {};
     const double before = rows[row - 1].scans[scan].seconds;
@@ -81,28 +81,18 @@ QString scanHeading(const char* what, std::size_t scan) {
                                         QString::fromUtf8(kScanNames[scan]));
 }
 
-const QString kFactorTooltip = QStringLiteral("Wie viel Mal so lange wie bei der Zahl darüber");
-
-template <std::size_t scan> std::array<Column, 3> scanColumns() {
-    return {{{scanHeading("Kandidaten", scan), QString(), candidates<scan>},
-             {scanHeading("Zeit", scan), QString(), seconds<scan>},
-             {scanHeading("Faktor", scan), kFactorTooltip, factor<scan>}}};
-}
-
-const std::array<Column, 2 + 3 * kScanCount>& columns() {
-    static const std::array<Column, 2 + 3 * kScanCount> table = [] {
-        std::array<Column, 2 + 3 * kScanCount> all = {{
-            {QStringLiteral("Zahl"), QString(),
-             [](const Rows& rows, std::size_t row) { return wholeNumber(rows[row].zahl); }},
-            {QStringLiteral("Teiler"), QString(),
-             [](const Rows& rows, std::size_t row) {
-                 return Cell{QString::number(rows[row].divisors)};
-             }},
-        }};
-        const std::array<std::array<Column, 3>, kScanCount> scans = {
-            scanColumns<0>(), scanColumns<1>(), scanColumns<2>()};
-        for (std::size_t scan = 0; scan < kScanCount; ++scan)
-            std::copy(scans[scan].begin(), scans[scan].end(), all.begin() + 2 + 3 * scan);
+// Zahl, Teiler, then for each scan its candidates, its time and its factor.
+const std::vector<Column>& columns() {
+    static const std::vector<Column> table = [] {
+        const QString factorTooltip =
+            QStringLiteral("Wie viel Mal so lange wie bei der Zahl darüber");
+        std::vector<Column> all = {{QStringLiteral("Zahl"), QString(), zahl},
+                                   {QStringLiteral("Teiler"), QString(), divisors}};
+        for (std::size_t scan = 0; scan < kScanCount; ++scan) {
+            all.push_back({scanHeading("Kandidaten", scan), QString(), candidates, scan});
+            all.push_back({scanHeading("Zeit", scan), QString(), seconds, scan});
+            all.push_back({scanHeading("Faktor", scan), factorTooltip, factor, scan});
+        }
         return all;
     }();
     return table;
@@ -142,8 +132,12 @@ QVariant FiguresTable::data(const QModelIndex& index, int role) const {
         return {};
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-    const Cell cell = columns()[static_cast<std::size_t>(index.column())].cell(
-        m_rows, static_cast<std::size_t>(index.row()));
+    // The view asks for many more roles on every paint; only these have texts to build.
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::AccessibleTextRole &&
+        role != Qt::EditRole)
+        return {};
+    const Column& column = columns()[static_cast<std::size_t>(index.column())];
+    const Cell cell = column.cell(m_rows, static_cast<std::size_t>(index.row()), column.scan);
     switch (role) {
     case Qt::DisplayRole:
         return cell.text;

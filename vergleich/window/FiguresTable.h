@@ -10,7 +10,7 @@ class QTableView;
 namespace faktorlupe::vergleich {
 
 // The comparison window's table: one row a number, ordered by the number however the figures
-// came ("97 12 1000003" reads 12, 97, 1000003), and one column for each entry of the column
+// came ("97; 12; 1000003" reads 12, 97, 1000003), and one column for each entry of the column
 // table in FiguresTable.cpp: Zahl, Teiler, and for each scan its candidates, its time as people
 // read it and the factor of that time to the row above ("× 2,0"), so that a doubling is read
 // off rather than worked out. A time whose measurements spread by more than 20 % is marked with
