@@ -19,7 +19,6 @@
 #include <QPixmap>
 #include <QSvgGenerator>
 #include <algorithm>
-#include <cmath>
 
 namespace faktorlupe::vergleich {
 namespace {
@@ -91,11 +90,7 @@ QString legendText(const QString& text) {
 
 } // namespace
 
-double chartPosition(double zahl, Scale scale) {
-    return axisPosition(zahl, scale);
-}
-
-QChart* buildChart(const std::vector<NumberFigures>& figures, Scale scale) {
+QChart* buildChart(const std::vector<NumberFigures>& figures, Scale scale, double textScale) {
     // The lines join the points from the smallest number to the largest, in whatever order the
     // numbers were given.
     const std::vector<NumberFigures> sorted = sortedByNumber(figures);
@@ -105,21 +100,20 @@ QChart* buildChart(const std::vector<NumberFigures>& figures, Scale scale) {
     // Each entry drawn like its line: the guide lines with their dashes.
     chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
 
-    double lowN = 10, highN = 100, lowT = 1e-7, highT = 1e-6;
+    double lowN = 10, highN = 100, lowT = 1e300, highT = 0;
     if (!sorted.empty()) {
         lowN = sorted.front().zahl;
         highN = sorted.back().zahl;
-        lowT = 1e300;
-        highT = 0;
-        for (const NumberFigures& row : sorted)
-            for (const ScanFigures& s : row.scans)
-                if (s.seconds > 0) {
-                    lowT = std::min(lowT, s.seconds);
-                    highT = std::max(highT, s.seconds);
-                }
-        if (highT <= 0)
-            lowT = 1e-7, highT = 1e-6;
     }
+    for (const NumberFigures& row : sorted)
+        for (const ScanFigures& s : row.scans)
+            if (s.seconds > 0) {
+                lowT = std::min(lowT, s.seconds);
+                highT = std::max(highT, s.seconds);
+            }
+    // No time measured yet: a span of a decade below a microsecond.
+    if (highT <= 0)
+        lowT = 1e-7, highT = 1e-6;
     const AxisSpan spanN = spanOf(lowN, highN, scale);
     const AxisSpan spanT = spanOf(lowT, highT, scale);
     QCategoryAxis* x = readableAxis(QStringLiteral("Zahl n"), spanN, scale, readableNumber);
@@ -135,7 +129,6 @@ QChart* buildChart(const std::vector<NumberFigures>& figures, Scale scale) {
             QStringLiteral("Algorithmus >%1<").arg(QString::fromUtf8(kScanNames[scan]))));
         measured->setPen(QPen(look.colour, kMeasuredWidth));
         measured->setPointsVisible(true);
-        measured->setMarkerSize(kMarkerSize);
         measured->setLightMarker(markerImage(look));
         measured->setProperty("scan", static_cast<int>(scan));
         for (const NumberFigures& row : sorted)
@@ -152,7 +145,7 @@ QChart* buildChart(const std::vector<NumberFigures>& figures, Scale scale) {
         addToChart(*chart, measured, x, y);
         addToChart(*chart, guide, x, y);
     }
-    scaleChartText(*chart, 1);
+    scaleChartText(*chart, textScale);
     return chart;
 }
 

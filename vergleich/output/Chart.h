@@ -26,15 +26,13 @@ enum class Scale { Logarithmic, Linear };
 // too: their points are circles, squares and triangles, their guide lines dashed, dash-dotted
 // and dotted, so that the chart reads on a black-and-white worksheet. Each scan's measured
 // series carries the property "scan", its guide line "guide", with the scan's index. The caller
-// owns the chart.
-QChart* buildChart(const std::vector<NumberFigures>& figures, Scale scale);
+// owns the chart. Its texts, lines and points are drawn at textScale times their designed size
+// (see scaleChartText).
+QChart* buildChart(const std::vector<NumberFigures>& figures, Scale scale, double textScale = 1);
 
 // Sets the chart's texts (title, axes, legend) to the given multiple of their designed size, so
 // that a chart on a projector can be read from the back of the room.
 void scaleChartText(QChart& chart, double factor);
-
-// Where a number lies on the chart's horizontal axis.
-double chartPosition(double zahl, Scale scale);
 
 enum class ChartFormat { Png, Svg };
 

@@ -34,6 +34,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace faktorlupe::vergleich {
 namespace {
@@ -276,8 +277,7 @@ void ComparisonWindow::scheduleRedraw() {
 void ComparisonWindow::redraw() {
     m_redrawTimer->stop();
     QChart* old = m_chartView->chart();
-    QChart* chart = buildChart(m_series.figures(), scale());
-    scaleChartText(*chart, m_textScale);
+    QChart* chart = buildChart(m_series.figures(), scale(), m_textScale);
     m_chartView->setChart(chart);
     delete old;
     m_chartView->setAccessibleDescription(chartSummary(m_series.figures()));

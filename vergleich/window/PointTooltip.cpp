@@ -1,5 +1,6 @@
 #include "vergleich/window/PointTooltip.h"
 
+#include "vergleich/output/ChartAxis.h"
 #include "vergleich/output/ReadableNumbers.h"
 
 #include <QChart>
@@ -24,8 +25,8 @@ QString pointTooltip(const QChartView& view, const std::vector<NumberFigures>& f
         for (const NumberFigures& row : figures) {
             if (row.scans[index].seconds <= 0)
                 continue;
-            const QPointF value(chartPosition(row.zahl, scale),
-                                chartPosition(row.scans[index].seconds, scale));
+            const QPointF value(axisPosition(row.zahl, scale),
+                                axisPosition(row.scans[index].seconds, scale));
             const QPointF drawn =
                 view.mapFromScene(chart->mapToScene(chart->mapToPosition(value, series)));
             const double distance = QLineF(drawn, mouse).length();
