@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
     Arguments arguments;
     QString error = parseArguments(commandLineOf(argc, argv), arguments);
     std::unique_ptr<QApplication> application;
-    if (!error.isEmpty() && arguments.window && !arguments.unknownOptions.isEmpty()) {
+    if (!error.isEmpty() && arguments.window && arguments.unknownOption) {
         // Perhaps Qt's own options, as every Qt program takes them: Qt takes them out of the
         // command line as the window's application starts, and what is left must be ours.
         application = startWindowApplication(argc, argv);

@@ -81,7 +81,7 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
             if (!unknown.first().isEmpty() && unknown.first().front().isDigit())
                 return readNumberText(QLatin1Char('-') + unknown.first(), ignored);
             arguments.window = parser.isSet(kWindow);
-            arguments.unknownOptions = unknown;
+            arguments.unknownOption = true;
             return QStringLiteral("Unbekannte Option »%1«; --help zeigt die Optionen.")
                 .arg(unknown.first());
         }

@@ -16,9 +16,9 @@ struct Arguments {
     bool version = false;
     bool linear = false; // the chart on linear axes instead of logarithmic ones
     bool window = false; // measure and draw in a window
-    // Options the program does not know, when that is what made the command line wrong. With
-    // --fenster they may be Qt's own (-style Fusion), which Qt takes out as the window starts.
-    QStringList unknownOptions;
+    // An option the program does not know made the command line wrong. With --fenster it may be
+    // one of Qt's own (-style Fusion), which Qt takes out as the window starts.
+    bool unknownOption = false;
 };
 
 // Reads the command line (the program name first). Returns an empty error when the arguments are
