@@ -4,10 +4,11 @@
 //   after another on one thread without a window;
 // - the processor time of the window's own thread, the one that draws and answers the user,
 //   as a share of that time, beside the share of the rest of the process (the worker).
-//   comparison_window_benchmark
+// The application starts as the program starts its window.
 #include "vergleich/measurement/DefaultSeries.h"
 #include "vergleich/measurement/Measurement.h"
 #include "vergleich/window/ComparisonWindow.h"
+#include "vergleich/window/WindowRun.h"
 #include "vergleich/worker/ThreadedMeasurement.h"
 
 #include <QAction>
@@ -36,7 +37,8 @@ double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// Waits in the event loop, as the window's thread does, until the condition holds.
+// Waits in the event loop, as the window's thread does, until the condition holds; checked ten
+// times a second.
 template <typename Condition> void waitInTheEventLoop(Condition condition) {
     QEventLoop loop;
     QTimer check;
@@ -51,7 +53,7 @@ template <typename Condition> void waitInTheEventLoop(Condition condition) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    const auto application = startWindowApplication(argc, argv);
     const std::vector<std::int32_t> numbers = doublingSeries();
 
     const auto plainStart = Clock::now();
