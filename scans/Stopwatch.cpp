@@ -12,8 +12,6 @@
 namespace faktorlupe {
 namespace {
 
-constexpr double kHundredthsPerDay = 8640000;
-
 // How far the wall clock's difference may lie from the precise one before it counts as a step of
 // the clock. Each reading may miss the true time by up to 0.4 hundredth (the seconds kept in
 // single precision, 2^-8 s below a day), 0.5 (the product with 100 in single precision, whose
@@ -46,8 +44,6 @@ double Stopwatch::reading() const {
 
 std::string Stopwatch::elapsedText(float startZeit, double preciseSeconds) const {
     double hundredths = reading() - startZeit;
-    if (hundredths < -kHundredthsPerDay / 2)
-        hundredths += kHundredthsPerDay;
     const double precise = preciseSeconds * 100;
     if (std::abs(hundredths - precise) > kStepHundredths)
         hundredths = throughText(static_cast<float>(precise));

@@ -26,15 +26,14 @@ public:
     // The start reading, which the scan keeps in single precision.
     float start() const { return static_cast<float>(reading()); }
     // The seconds since the start reading, as text, given the seconds a clock that never jumps
-    // counted over the same span. An end reading more than half a day below the start belongs to
-    // the next day: a scan that runs across midnight shows its true time, not a negative one.
-    // One only slightly below is the start's rounding to single precision, not time running
-    // backwards: at 00:30 under a decimal point the reading 180000.7 is kept as 180000.703125,
-    // and no time passed shows 0, not a whole day. When the wall clock was set during the span
-    // (a daylight-saving switch, NTP, a person), its difference disagrees with the precise
-    // seconds by far more than its readings' rounding can, and the precise seconds are shown
-    // instead, written as the stopwatch writes its own: 1.5 s across the spring switch, not
-    // 3601.5 s.
+    // counted over the same span. When the wall clock jumped during the span (midnight, a
+    // daylight-saving switch, NTP, a person setting it), its difference disagrees with the
+    // precise seconds by far more than its readings' rounding can, and the precise seconds are
+    // shown instead, written as the stopwatch writes its own: a scan across midnight shows its
+    // true time, not a negative one, and 1.5 s across the spring switch, not 3601.5 s. An end
+    // reading only slightly below the start is the start's rounding to single precision, not
+    // time running backwards: at 00:30 under a decimal point the reading 180000.7 is kept as
+    // 180000.703125, and no time passed shows 0, not a whole day.
     std::string elapsedText(float startZeit, double preciseSeconds) const;
 
     // The decimal separator of the texts this stopwatch writes.
