@@ -1,5 +1,7 @@
 #include "desktop/LongPasteGuard.h"
 
+#include "desktop/LongText.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
@@ -16,10 +18,6 @@
 
 namespace faktorlupe {
 namespace {
-
-// Pastes up to this length go the boxes' own way, with undo for every character: far longer than
-// anything a person types.
-constexpr qsizetype kLongPaste = 4096;
 
 // What a box needs, per pasted character, to hold the text, lay it out, draw it and take one
 // more key: under a limit of 450 MB the program's address space grew by 80 to 105 bytes per
@@ -132,7 +130,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const std::optional<Paste> paste = pasteOf(watched, *event);
-        if (!paste || paste->text.size() <= kLongPaste)
+        if (!paste || paste->text.size() <= kLongText)
             return false;
         auto* line = qobject_cast<QLineEdit*>(paste->box);
         const qsizetype perCharacter =

@@ -1,5 +1,7 @@
 #include "desktop/SteadyCursor.h"
 
+#include "desktop/LongText.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -9,10 +11,6 @@
 
 namespace faktorlupe {
 namespace {
-
-// Far longer than anything a person types; a line box with this much text draws itself in well
-// under a millisecond.
-constexpr qsizetype kLongText = 4096;
 
 class SteadyCursor final : public QObject {
 public:

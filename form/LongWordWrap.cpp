@@ -1,5 +1,7 @@
 #include "form/LongWordWrap.h"
 
+#include "desktop/LongText.h"
+
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -7,20 +9,15 @@
 namespace faktorlupe {
 namespace {
 
-// Far more characters than a line of a result box holds at any size of the window (about a
-// hundred), and few enough that laying out a word of this length the slow way takes a
-// millisecond.
-constexpr qsizetype kLongWord = 4096;
-
 bool holdsLongWord(const QTextDocument& document) {
-    if (document.characterCount() <= kLongWord)
+    if (document.characterCount() <= kLongText)
         return false;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QString text = block.text();
         qsizetype run = 0;
         for (const QChar c : text) {
             run = c.isSpace() ? 0 : run + 1;
-            if (run > kLongWord)
+            if (run > kLongText)
                 return true;
         }
     }

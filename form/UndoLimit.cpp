@@ -1,5 +1,7 @@
 #include "form/UndoLimit.h"
 
+#include "desktop/LongText.h"
+
 #include <QLineEdit>
 #include <QMetaObject>
 #include <algorithm>
@@ -7,9 +9,6 @@
 
 namespace faktorlupe {
 namespace {
-
-// Texts up to this length keep their undo history: far more than any number a person types.
-constexpr qsizetype kLongText = 4096;
 
 // Setting the same text again empties the history and changes nothing the user sees: no change
 // is signalled, and the cursor and the selection are put back.
