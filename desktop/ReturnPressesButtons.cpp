@@ -22,7 +22,7 @@ protected:
         if (key->key() != Qt::Key_Return || key->modifiers() != Qt::NoModifier)
             return false;
         auto* button = qobject_cast<QPushButton*>(watched);
-        if (button == nullptr || !button->hasFocus() || !button->isEnabled())
+        if (button == nullptr || !button->hasFocus())
             return false;
         // Held down, Return repeats; a button pressed by one key press is clicked once.
         if (!key->isAutoRepeat())

@@ -15,8 +15,8 @@ constexpr const char* kProgramName = "faktorlupe-vergleich";
 // The comparison measures numbers from 2 on.
 constexpr std::int32_t kSmallestCompared = 2;
 
-} // namespace
-
+// The comparison program beside the program in programFolder, or an empty text when there is
+// none.
 QString comparisonProgram(const QString& programFolder) {
     const QDir here(programFolder);
     for (const QString& candidate :
@@ -28,6 +28,8 @@ QString comparisonProgram(const QString& programFolder) {
     }
     return {};
 }
+
+} // namespace
 
 QString openComparison(const QString& inputText, const QString& programFolder) {
     std::int32_t number = 0;

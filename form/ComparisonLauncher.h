@@ -11,8 +11,4 @@ namespace faktorlupe {
 // why nothing was started. programFolder is where the running program lies.
 QString openComparison(const QString& inputText, const QString& programFolder);
 
-// The comparison program beside the program in programFolder, or an empty text when there is
-// none.
-QString comparisonProgram(const QString& programFolder);
-
 } // namespace faktorlupe

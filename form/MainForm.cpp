@@ -8,7 +8,6 @@
 #include "scans/ResultTexts.h"
 #include "scans/Scans.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>

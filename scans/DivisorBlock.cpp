@@ -50,10 +50,7 @@ bool anyDivisorFastest(double zahl, double first, int count) {
         low = wasm_f64x2_add(low, four);
         high = wasm_f64x2_add(high, four);
     }
-    bool any = wasm_v128_any_true(hits);
-    for (; i < count; ++i)
-        any |= isDivisor(zahl, first + i);
-    return any;
+    return wasm_v128_any_true(hits) || anyDivisor(zahl, first + i, count - i);
 }
 #else
 // Elsewhere the baseline already tests several candidates per instruction: on aarch64 NEON
