@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <iterator>
 #include <new>
 #include <utility>
 
@@ -17,7 +18,9 @@ namespace faktorlupe {
 namespace {
 
 using Scan = ScanFigures (*)(ScanState&, FormView&, const Stopwatch&);
-constexpr Scan kScans[kPageRowCount] = {runFullScan, runHalfScan, runRootScan};
+// In the order of the page's rows.
+constexpr Scan kScans[] = {runFullScan, runHalfScan, runRootScan};
+static_assert(std::size(kScans) == kPageRowCount);
 
 // The control of the layout table with this name.
 const ControlSpec& control(std::string_view name) {

@@ -36,9 +36,6 @@ public:
     // decimal separator, and sends its box writes to the page.
     ScanOutcome runScan(int row, const std::string& decimalSeparator);
 
-    // The smallest step the page's precise clock takes, in seconds.
-    double clockStep() const { return m_clockStep; }
-
 private:
     void describe(ScanOutcome& outcome, int row, const ScanFigures& figures,
                   const std::string& separator);

@@ -2,6 +2,8 @@
 
 #include "scans/Box.h"
 
+#include <iterator>
+
 namespace faktorlupe {
 
 // The page's three rows, as the window binds them: each scan button runs its scan into its
@@ -20,6 +22,6 @@ inline constexpr PageRow kPageRows[] = {
     {"cmdWurzel", "Command3", Box::txtWurzel, Box::txtZeitWurzel},
 };
 
-inline constexpr int kPageRowCount = 3;
+inline constexpr int kPageRowCount = static_cast<int>(std::size(kPageRows));
 
 } // namespace faktorlupe

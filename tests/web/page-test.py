@@ -142,7 +142,6 @@ def scan_case(name, text, buttons, lists):
 
 def error_case(name, text, button, heading, message):
     def case(page):
-        page.element("txtEingabe").clear()
         page.type_input("12")
         page.element("cmdWurzel").click()
         page.wait_idle()

@@ -13,15 +13,13 @@ const faktorlupeForm = (function () {
 
     function createElement(control) {
         switch (control.kind) {
-        case "SingleLineBox": {
-            const box = document.createElement("input");
-            box.type = "text";
-            box.value = control.text;
-            return box;
-        }
+        case "SingleLineBox":
         case "MultiLineBox": {
-            const box = document.createElement("textarea");
+            const tag = control.kind === "SingleLineBox" ? "input" : "textarea";
+            const box = document.createElement(tag);
             box.value = control.text;
+            box.spellcheck = false;
+            box.autocomplete = "off";
             return box;
         }
         case "Button": {
@@ -85,10 +83,6 @@ const faktorlupeForm = (function () {
                 element.classList.add("small-target");
             if (control.accessibleName)
                 element.setAttribute("aria-label", control.accessibleName);
-            if (control.kind === "SingleLineBox" || control.kind === "MultiLineBox") {
-                element.spellcheck = false;
-                element.autocomplete = "off";
-            }
             form.appendChild(element);
         }
     }
