@@ -21,7 +21,6 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
-#include <new>
 #include <optional>
 #include <utility>
 
@@ -46,17 +45,13 @@ public:
 template <typename Work> std::optional<RuntimeError> caught(Work&& work) {
     try {
         work();
-    } catch (const RuntimeError& raised) {
-        return raised;
     } catch (const ScanAbandoned&) {
-    } catch (const std::bad_alloc&) {
-        return RuntimeError(ErrorNumber::OutOfMemory,
-                            "Für diese Rechnung hat der Arbeitsspeicher nicht gereicht; das "
-                            "Programm läuft weiter, die Zeile ist aber vielleicht unvollständig.");
     } catch (const std::exception&) {
-        return RuntimeError(ErrorNumber::InternalError,
-                            "Im Programm ist ein unerwarteter Fehler aufgetreten und die Rechnung "
-                            "wurde abgebrochen; das Programm läuft weiter.");
+        return runtimeErrorOfCurrentException(
+            "Für diese Rechnung hat der Arbeitsspeicher nicht gereicht; das Programm läuft "
+            "weiter, die Zeile ist aber vielleicht unvollständig.",
+            "Im Programm ist ein unerwarteter Fehler aufgetreten und die Rechnung wurde "
+            "abgebrochen; das Programm läuft weiter.");
     }
     return std::nullopt;
 }
@@ -171,21 +166,16 @@ void MainForm::runOneScan(const Row& row) {
 
 void MainForm::showFigures(const Row& row, const ScanFigures& figures) {
     const std::string& separator = m_stopwatch.decimalSeparator();
+    const ResultDescription texts = describeResult(
+        row.button->text().toStdString(), row.button->accessibleName().toStdString(), m_state.zahl,
+        figures, m_view.text(row.result), m_view.text(row.time), separator);
     row.timeBox->setToolTip(preciseFiguresText(figures, separator));
-    row.timeBox->setAccessibleDescription(QString::fromStdString(
-        spokenFigures(figures.seconds, figures.candidates, figures.divisors, separator)));
-    const QString spoken = QString::fromStdString(
-        spokenResult(figures.divisors, m_view.text(row.result), row.timeBox->text().toStdString(),
-                     figures.seconds, separator));
+    row.timeBox->setAccessibleDescription(QString::fromStdString(texts.spokenFigures));
+    const QString spoken = QString::fromStdString(texts.announcement);
     // Also the button tells its last result, when the focus comes back to it.
     row.button->setAccessibleDescription(spoken);
-    m_statusLine.announce(QString::fromStdString(statusLineText(
-                              row.button->text().toStdString(), m_state.zahl, figures.seconds,
-                              figures.candidates, figures.divisors, separator)),
-                          QString::fromStdString(spokenStatusLine(
-                              row.button->accessibleName().toStdString(), m_state.zahl,
-                              figures.seconds, figures.candidates, figures.divisors, separator)),
-                          spoken);
+    m_statusLine.announce(QString::fromStdString(texts.statusLine),
+                          QString::fromStdString(texts.spokenStatusLine), spoken);
 }
 
 void MainForm::clearRow(const Row& row) {

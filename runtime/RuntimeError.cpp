@@ -1,5 +1,6 @@
 #include "runtime/RuntimeError.h"
 
+#include <new>
 #include <utility>
 
 namespace faktorlupe {
@@ -27,6 +28,18 @@ std::string reportText(const RuntimeError& error) {
     if (!error.explanation().empty())
         text += "\n\n" + error.explanation();
     return text;
+}
+
+RuntimeError runtimeErrorOfCurrentException(std::string outOfMemory, std::string unexpected) {
+    try {
+        throw;
+    } catch (const RuntimeError& error) {
+        return error;
+    } catch (const std::bad_alloc&) {
+        return RuntimeError(ErrorNumber::OutOfMemory, std::move(outOfMemory));
+    } catch (const std::exception&) {
+        return RuntimeError(ErrorNumber::InternalError, std::move(unexpected));
+    }
 }
 
 } // namespace faktorlupe

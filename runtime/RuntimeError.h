@@ -45,4 +45,10 @@ std::string messageOf(ErrorNumber number);
 // plain sentence of what happened and what to do instead. The window and the page both show it.
 std::string reportText(const RuntimeError& error);
 
+// The run-time error to report for the exception being handled, so that none unwinds through the
+// window's or the page's event handling: a RuntimeError as it is, std::bad_alloc as error 7 and
+// any other std::exception as the internal error 51, each of the last two with the given plain
+// sentence. Called only from a catch block of std::exception.
+RuntimeError runtimeErrorOfCurrentException(std::string outOfMemory, std::string unexpected);
+
 } // namespace faktorlupe

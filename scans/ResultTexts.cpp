@@ -103,4 +103,16 @@ std::string spokenStatusLine(std::string_view spokenRowName, std::int64_t number
            spokenFigures(seconds, candidates, divisors, decimalSeparator);
 }
 
+ResultDescription describeResult(std::string_view rowName, std::string_view spokenRowName,
+                                 std::int64_t number, const ScanFigures& figures,
+                                 std::string_view resultBoxText, std::string_view timeBoxText,
+                                 std::string_view decimalSeparator) {
+    const auto [candidates, divisors, seconds] = figures;
+    return {
+        statusLineText(rowName, number, seconds, candidates, divisors, decimalSeparator),
+        spokenStatusLine(spokenRowName, number, seconds, candidates, divisors, decimalSeparator),
+        spokenResult(divisors, resultBoxText, timeBoxText, seconds, decimalSeparator),
+        spokenFigures(seconds, candidates, divisors, decimalSeparator)};
+}
+
 } // namespace faktorlupe

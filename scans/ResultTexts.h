@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scans/ScanFigures.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -49,5 +51,20 @@ std::string statusLineText(std::string_view rowName, std::int64_t number, double
 std::string spokenStatusLine(std::string_view spokenRowName, std::int64_t number, double seconds,
                              std::int64_t candidates, std::int64_t divisors,
                              std::string_view decimalSeparator);
+
+// All that the window and the page tell of a scan when it has ended: the status line, the same
+// as speech reads it, the announcement (spokenResult) and the time box's description
+// (spokenFigures). The row is named as its button shows it and as its button is spoken; the
+// boxes' texts are what they show after the scan.
+struct ResultDescription {
+    std::string statusLine;
+    std::string spokenStatusLine;
+    std::string announcement;
+    std::string spokenFigures;
+};
+ResultDescription describeResult(std::string_view rowName, std::string_view spokenRowName,
+                                 std::int64_t number, const ScanFigures& figures,
+                                 std::string_view resultBoxText, std::string_view timeBoxText,
+                                 std::string_view decimalSeparator);
 
 } // namespace faktorlupe

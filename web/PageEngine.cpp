@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <exception>
 #include <iterator>
-#include <new>
 #include <utility>
 
 namespace faktorlupe {
@@ -74,22 +73,15 @@ void PageEngine::describe(ScanOutcome& outcome, int row, const ScanFigures& figu
                           const std::string& separator) {
     const PageRow& pageRow = kPageRows[row];
     const ControlSpec& button = control(pageRow.scanButton);
-    const std::string note = clockStepNote(figures.seconds, m_clockStep, separator);
+    ResultDescription texts = describeResult(
+        button.text, button.accessibleName != nullptr ? button.accessibleName : button.text,
+        m_state.zahl, figures, m_view.text(pageRow.result), m_view.text(pageRow.time), separator);
     const std::string spokenNote = spokenClockStepNote(figures.seconds, m_clockStep, separator);
-    outcome.statusLine = statusLineText(button.text, m_state.zahl, figures.seconds,
-                                        figures.candidates, figures.divisors, separator) +
-                         note;
-    outcome.spokenStatusLine =
-        spokenStatusLine(button.accessibleName != nullptr ? button.accessibleName : button.text,
-                         m_state.zahl, figures.seconds, figures.candidates, figures.divisors,
-                         separator) +
-        spokenNote;
-    outcome.announcement = spokenResult(figures.divisors, m_view.text(pageRow.result),
-                                        m_view.text(pageRow.time), figures.seconds, separator) +
-                           spokenNote;
-    outcome.spokenFigures =
-        spokenFigures(figures.seconds, figures.candidates, figures.divisors, separator) +
-        spokenNote;
+    outcome.statusLine =
+        std::move(texts.statusLine) + clockStepNote(figures.seconds, m_clockStep, separator);
+    outcome.spokenStatusLine = std::move(texts.spokenStatusLine) + spokenNote;
+    outcome.announcement = std::move(texts.announcement) + spokenNote;
+    outcome.spokenFigures = std::move(texts.spokenFigures) + spokenNote;
 }
 
 ScanOutcome PageEngine::runScan(int row, const std::string& decimalSeparator) {
@@ -101,18 +93,12 @@ ScanOutcome PageEngine::runScan(int row, const std::string& decimalSeparator) {
         outcome.seconds = figures.seconds;
         describe(outcome, row, figures, decimalSeparator);
         return outcome;
-    } catch (const RuntimeError& error) {
-        outcome = reported(error);
-    } catch (const std::bad_alloc&) {
-        outcome = reported(RuntimeError(
-            ErrorNumber::OutOfMemory, "Für diese Rechnung hat der Arbeitsspeicher nicht gereicht; "
-                                      "die Seite läuft weiter, die Zeile ist aber vielleicht "
-                                      "unvollständig."));
     } catch (const std::exception&) {
-        outcome = reported(RuntimeError(ErrorNumber::InternalError,
-                                        "Auf der Seite ist ein unerwarteter Fehler aufgetreten "
-                                        "und die Rechnung wurde abgebrochen; die Seite läuft "
-                                        "weiter."));
+        outcome = reported(runtimeErrorOfCurrentException(
+            "Für diese Rechnung hat der Arbeitsspeicher nicht gereicht; die Seite läuft weiter, "
+            "die Zeile ist aber vielleicht unvollständig.",
+            "Auf der Seite ist ein unerwarteter Fehler aufgetreten und die Rechnung wurde "
+            "abgebrochen; die Seite läuft weiter."));
     }
     // What was written before the error stays, as in the window.
     m_view.flush();
