@@ -1,9 +1,8 @@
 #include "desktop/DesktopApplication.h"
 
-#include "desktop/EmptyPasteGuard.h"
 #include "desktop/FocusFrame.h"
 #include "desktop/LineEditAccessible.h"
-#include "desktop/LongPasteGuard.h"
+#include "desktop/PasteGuard.h"
 #include "desktop/QtTranslations.h"
 #include "desktop/ReturnPressesButtons.h"
 #include "desktop/SteadyCursor.h"
@@ -17,8 +16,7 @@ void prepareDesktopApplication(QApplication& application) {
     letReturnPressButtons();
     showFocusFrames();
     translateQtsOwnTexts(application);
-    guardAgainstEmptyPastes(application);
-    guardLongPastes(application);
+    guardPastes(application);
     keepCursorSteadyInLongTexts(application);
 }
 

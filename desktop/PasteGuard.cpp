@@ -1,4 +1,4 @@
-#include "desktop/LongPasteGuard.h"
+#include "desktop/PasteGuard.h"
 
 #include "desktop/LongText.h"
 
@@ -28,7 +28,7 @@ constexpr qsizetype kMultiLineBoxBytesPerCharacter = 100;
 
 struct Paste {
     QWidget* box = nullptr;
-    QString text;
+    const QMimeData* data = nullptr; // none where the clipboard has no owner
     // Where the mouse put it, for the middle button and for a drop; else at the cursor.
     std::optional<QPoint> at;
 };
@@ -41,6 +41,10 @@ QWidget* textBox(QObject* watched) {
             qobject_cast<QTextEdit*>(object) != nullptr)
             return static_cast<QWidget*>(object);
     return nullptr;
+}
+
+bool carriesNothing(const QMimeData* data) {
+    return data == nullptr || data->formats().isEmpty();
 }
 
 QString textOf(const QMimeData* data) {
@@ -60,24 +64,24 @@ std::optional<Paste> pasteOf(QObject* watched, QEvent& event) {
         const bool selection = key.key() == Qt::Key_Insert &&
                                key.modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) &&
                                clipboard->supportsSelection();
-        return Paste{
-            box,
-            textOf(clipboard->mimeData(selection ? QClipboard::Selection : QClipboard::Clipboard)),
-            std::nullopt};
+        return Paste{box,
+                     clipboard->mimeData(selection ? QClipboard::Selection : QClipboard::Clipboard),
+                     std::nullopt};
     }
     case QEvent::MouseButtonRelease: {
         const auto& mouse = static_cast<const QMouseEvent&>(event);
         if (mouse.button() != Qt::MiddleButton || !clipboard->supportsSelection())
             return std::nullopt;
-        return Paste{box, textOf(clipboard->mimeData(QClipboard::Selection)),
-                     mouse.position().toPoint()};
+        return Paste{box, clipboard->mimeData(QClipboard::Selection), mouse.position().toPoint()};
     }
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
     case QEvent::Drop: {
         const auto& drop = static_cast<const QDropEvent&>(event);
         // A box that moves its own selection finishes the move itself.
         if (drop.source() == box)
             return std::nullopt;
-        return Paste{box, textOf(drop.mimeData()), drop.position().toPoint()};
+        return Paste{box, drop.mimeData(), drop.position().toPoint()};
     }
     default:
         return std::nullopt;
@@ -108,42 +112,52 @@ void refuse(QWidget& box, qsizetype length) {
 
 // The paste as a line box makes it, replacing the selection and cut at the box's longest text,
 // but in one piece.
-void insertAtOnce(QLineEdit& box, const Paste& paste) {
-    if (paste.at) {
+void insertAtOnce(QLineEdit& box, const QString& pasted, std::optional<QPoint> at) {
+    if (at) {
         box.deselect();
-        box.setCursorPosition(box.cursorPositionAt(*paste.at));
+        box.setCursorPosition(box.cursorPositionAt(*at));
     }
     QString text = box.text();
     const qsizetype start = box.hasSelectedText() ? box.selectionStart() : box.cursorPosition();
     const qsizetype removed = box.hasSelectedText() ? box.selectedText().size() : 0;
     const QString inserted =
-        paste.text.left(std::max<qsizetype>(0, box.maxLength() - (text.size() - removed)));
+        pasted.left(std::max<qsizetype>(0, box.maxLength() - (text.size() - removed)));
     text.replace(start, removed, inserted);
     box.setText(text);
     box.setCursorPosition(static_cast<int>(start + inserted.size()));
 }
 
-class LongPasteGuard final : public QObject {
+class PasteGuard final : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const std::optional<Paste> paste = pasteOf(watched, *event);
-        if (!paste || paste->text.size() <= kLongText)
+        if (!paste)
+            return false;
+        if (carriesNothing(paste->data)) {
+            event->ignore();
+            return true;
+        }
+        // Only the drop itself brings the text.
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove)
+            return false;
+        const QString text = textOf(paste->data);
+        if (text.size() <= kLongText)
             return false;
         auto* line = qobject_cast<QLineEdit*>(paste->box);
         const qsizetype perCharacter =
             line != nullptr ? kLineBoxBytesPerCharacter : kMultiLineBoxBytesPerCharacter;
-        if (!memoryFor(paste->text.size() * perCharacter)) {
-            refuse(*paste->box, paste->text.size());
+        if (!memoryFor(text.size() * perCharacter)) {
+            refuse(*paste->box, text.size());
             return true;
         }
         // Masks and validators check every character the box's own way.
         if (line == nullptr || line->isReadOnly() || !line->inputMask().isEmpty() ||
             line->validator() != nullptr)
             return false;
-        insertAtOnce(*line, *paste);
+        insertAtOnce(*line, text, paste->at);
         if (event->type() == QEvent::Drop)
             static_cast<QDropEvent*>(event)->acceptProposedAction();
         return true;
@@ -152,8 +166,8 @@ protected:
 
 } // namespace
 
-void guardLongPastes(QApplication& application) {
-    application.installEventFilter(new LongPasteGuard(&application));
+void guardPastes(QApplication& application) {
+    application.installEventFilter(new PasteGuard(&application));
 }
 
 } // namespace faktorlupe
