@@ -2,7 +2,6 @@
 
 #include "form/ComparisonLauncher.h"
 #include "form/ErrorReport.h"
-#include "form/FiguresText.h"
 #include "form/WideHitArea.h"
 #include "runtime/RuntimeError.h"
 #include "scans/ResultTexts.h"
@@ -169,7 +168,7 @@ void MainForm::showFigures(const Row& row, const ScanFigures& figures) {
     const ResultDescription texts = describeResult(
         row.button->text().toStdString(), row.button->accessibleName().toStdString(), m_state.zahl,
         figures, m_view.text(row.result), m_view.text(row.time), separator);
-    row.timeBox->setToolTip(preciseFiguresText(figures, separator));
+    row.timeBox->setToolTip(QString::fromStdString(preciseFiguresText(figures, separator)));
     row.timeBox->setAccessibleDescription(QString::fromStdString(texts.spokenFigures));
     const QString spoken = QString::fromStdString(texts.announcement);
     // Also the button tells its last result, when the focus comes back to it.

@@ -1,6 +1,7 @@
 #include "scans/ResultTexts.h"
 
 #include "runtime/DurationText.h"
+#include "runtime/SignificantDigits.h"
 
 #include <vector>
 
@@ -42,6 +43,18 @@ std::string counted(std::int64_t count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
+// A time with its unit; no time at all has no unit of its own and is written in seconds.
+std::string durationWithUnit(double seconds, std::string_view decimalSeparator) {
+    return seconds == 0 ? "0\u00A0s" : secondsWithUnit(seconds, decimalSeparator);
+}
+
+// "2,41 ms · 717312 Kandidaten · 4 Teiler"
+std::string writtenFigures(const std::string& time, std::int64_t candidates,
+                           std::int64_t divisors) {
+    return time + " · " + counted(candidates, "Kandidat", "Kandidaten") + " · " +
+           counted(divisors, "Teiler", "Teiler");
+}
+
 } // namespace
 
 std::string spokenDivisorList(std::string_view resultBoxText) {
@@ -56,10 +69,8 @@ std::string spokenDivisorList(std::string_view resultBoxText) {
 }
 
 std::string spokenDuration(double seconds, std::string_view decimalSeparator) {
-    const std::string written = secondsWithUnit(seconds, decimalSeparator);
+    const std::string written = durationWithUnit(seconds, decimalSeparator);
     const std::size_t space = written.find(kNoBreakSpace);
-    if (space == std::string::npos)
-        return written + " Sekunden";
     const std::string_view figure = std::string_view(written).substr(0, space);
     const std::string_view symbol = std::string_view(written).substr(space + kNoBreakSpace.size());
     for (const SpokenUnit& unit : kSpokenUnits)
@@ -89,11 +100,14 @@ std::string spokenFigures(double seconds, std::int64_t candidates, std::int64_t 
 std::string statusLineText(std::string_view rowName, std::int64_t number, double seconds,
                            std::int64_t candidates, std::int64_t divisors,
                            std::string_view decimalSeparator) {
-    // No time at all has no unit of its own; it is written in seconds.
-    const std::string time = seconds == 0 ? "0\u00A0s" : secondsWithUnit(seconds, decimalSeparator);
-    return std::string(rowName) + " mit " + std::to_string(number) + ": " + time + " · " +
-           counted(candidates, "Kandidat", "Kandidaten") + " · " +
-           counted(divisors, "Teiler", "Teiler");
+    return std::string(rowName) + " mit " + std::to_string(number) + ": " +
+           writtenFigures(durationWithUnit(seconds, decimalSeparator), candidates, divisors);
+}
+
+std::string preciseFiguresText(const ScanFigures& figures, std::string_view decimalSeparator) {
+    return writtenFigures("genau " + significantDigitsText(figures.seconds, 3, decimalSeparator) +
+                              " s",
+                          figures.candidates, figures.divisors);
 }
 
 std::string spokenStatusLine(std::string_view spokenRowName, std::int64_t number, double seconds,

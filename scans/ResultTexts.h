@@ -45,6 +45,11 @@ std::string statusLineText(std::string_view rowName, std::int64_t number, double
                            std::int64_t candidates, std::int64_t divisors,
                            std::string_view decimalSeparator);
 
+// What a time box's tooltip says about its row's last scan, finer than the box's hundredths:
+// "genau 0,000219 s · 717312 Kandidaten · 4 Teiler", the seconds to three significant digits
+// without an exponent.
+std::string preciseFiguresText(const ScanFigures& figures, std::string_view decimalSeparator);
+
 // The status line as speech reads it, for a screen reader's status bar command: the row named
 // as its button is spoken ("Algorithmus alle", without the brackets), the figures in words,
 // e.g. "Algorithmus alle mit 717313: genau 2,41 Millisekunden, 717312 Kandidaten, 4 Teiler".
