@@ -6,6 +6,7 @@
 //   a megabyte, against the same with the preset number.
 // The application is prepared for the desktop as the program prepares its own.
 #include "desktop/DesktopApplication.h"
+#include "desktop/DesktopStart.h"
 #include "form/MainForm.h"
 
 #include <QApplication>
@@ -71,8 +72,8 @@ QString listWithBlanks(qsizetype length) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    faktorlupe::prepareDesktopApplication(application);
+    const auto application = faktorlupe::startDesktopApplication(argc, argv, "paste_benchmark");
+    faktorlupe::prepareDesktopApplication(*application);
     MainForm form([](QWidget*, const faktorlupe::RuntimeError&) {});
     form.show();
     form.activateWindow();

@@ -38,17 +38,19 @@ void StatusLine::announce(const QString& shown, const QString& shownForSpeech,
 }
 
 void StatusLine::show(const QString& shown) {
-    m_shown = shown;
     m_message->setText(shown);
     m_message->setAccessibleName(shown);
+}
+
+QString StatusLine::shownText() const {
+    return m_message->text();
 }
 
 void StatusLine::scale(double factor) {
     QFont font = QApplication::font();
     font.setPointSizeF(kPointSize * factor);
+    // The labels in the bar take its font.
     m_bar.setFont(font);
-    m_message->setFont(font);
-    m_comparisonKey->setFont(font);
 }
 
 } // namespace faktorlupe

@@ -24,7 +24,7 @@ public:
     void announce(const QString& text) { announce(text, text, text); }
     // Shows a text that is not announced, or none.
     void show(const QString& shown);
-    const QString& shownText() const { return m_shown; }
+    QString shownText() const;
 
     // Scales the font as the form is scaled.
     void scale(double factor);
@@ -34,7 +34,6 @@ private:
     QLabel* m_message;
     ScreenReaderNotice* m_notice;
     QLabel* m_comparisonKey;
-    QString m_shown;
 };
 
 } // namespace faktorlupe
