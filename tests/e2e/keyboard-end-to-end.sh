@@ -117,7 +117,7 @@ table_holds() {
     xdotool key alt+z Tab Tab Tab Tab Tab
     local rows
     for _ in $(seq "${3:-40}"); do
-        rows=$(copied_text | grep -cE "^($1)"$'\t' || true)
+        rows=$(copied_rows "$1")
         [ "$rows" = "$2" ] && return 0
         sleep 0.5
     done

@@ -185,8 +185,7 @@ result=0
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$(dirname "$app")/../vergleich/faktorlupe-vergleich" \
     --fenster 11 &
 pids+=($!)
-timeout 20 xdotool search --sync --onlyvisible --name 'Laufzeitvergleich$' >/dev/null ||
-    fail "the comparison window did not appear"
+[ -n "$(find_window 'Laufzeitvergleich$')" ] || fail "the comparison window did not appear"
 sleep 1
 chord alt z
 xdotool type --delay 50 '12,5'

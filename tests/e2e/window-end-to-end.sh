@@ -155,11 +155,8 @@ xdotool windowmove --sync "$window" 0 0 || true
 xdotool windowsize --sync "$window" 1920 1080 || xdotool windowsize "$window" 1920 1080
 sleep 0.5
 table_rows() {
-    printf '%s' '<leer>' | xclip -selection clipboard >/dev/null 2>&1
     click_at 100 990
-    xdotool key ctrl+a ctrl+c
-    sleep 0.2
-    xclip -o -selection clipboard 2>/dev/null | grep -cE "^($1)"$'\t' || true
+    copied_rows "$1"
 }
 wait_for_rows() {
     local rows=0

@@ -18,6 +18,12 @@ copied_text() {
     printf '%s' "$text"
 }
 
+# How many lines of the focused table, copied whole, start with one of the numbers in the
+# pattern ("11|101|1009") followed by a tab.
+copied_rows() {
+    copied_text | grep -cE "^($1)"$'\t' || true
+}
+
 # A screenshot of a window. ImageMagick's import asks the X server about windows around the one
 # it grabs, and one that a window manager or a closing dialog destroys meanwhile ends it with
 # BadWindow; so it is tried again a few times.
