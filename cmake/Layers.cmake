@@ -4,32 +4,25 @@
 # through a link in the build tree, instead of the project root: "scans/Scans.h" is found by
 # whoever links scans, "form/LayoutTable.h" by no file in scans/.
 #
-#   faktorlupe_export_folder(scans scans)
-#   faktorlupe_export_folder(vergleich_measurement vergleich/measurement)
+#   faktorlupe_export(scans scans)
+#   faktorlupe_export(vergleich_measurement vergleich/measurement)
+#
+# A single header can be exported alone, for a library that may use that header but not the rest
+# of its folder: faktorlupe_export(layout_table form/LayoutTable.h) lets "form/LayoutTable.h" be
+# found, and no other file of form/.
 #
 # Every project header is included by its folder, also within its own library:
 # #include "scans/Stopwatch.h", never #include "Stopwatch.h".
-function(faktorlupe_export_folder target folder)
+function(faktorlupe_export target path)
     set(root ${PROJECT_BINARY_DIR}/exported/${target})
-    get_filename_component(parent ${root}/${folder} DIRECTORY)
+    get_filename_component(parent ${root}/${path} DIRECTORY)
     # A build tree from before a folder was split may hold a link to the whole parent folder,
     # through which the new link would land in the sources: the old link goes first.
     if(IS_SYMLINK ${parent})
         file(REMOVE ${parent})
     endif()
     file(MAKE_DIRECTORY ${parent})
-    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
-    target_include_directories(${target} PUBLIC ${root})
-endfunction()
-
-# Exports one header of a folder alone, for a library that may use that header but not the rest
-# of its folder: faktorlupe_export_file(layout_table form/LayoutTable.h) lets "form/LayoutTable.h"
-# be found, and no other file of form/.
-function(faktorlupe_export_file target file)
-    set(root ${PROJECT_BINARY_DIR}/exported/${target})
-    get_filename_component(parent ${root}/${file} DIRECTORY)
-    file(MAKE_DIRECTORY ${parent})
-    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${file} ${root}/${file} SYMBOLIC)
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${path} ${root}/${path} SYMBOLIC)
     get_target_property(type ${target} TYPE)
     if(type STREQUAL "INTERFACE_LIBRARY")
         target_include_directories(${target} INTERFACE ${root})
