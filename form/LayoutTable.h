@@ -47,6 +47,9 @@ inline constexpr int kClientHeight = 8835;
 inline constexpr const char* kFormFontFamily = "MS Sans Serif";
 inline constexpr double kFormFontPointSize = 9.75;
 inline constexpr const char* kControlFontFamily = "Times New Roman";
+// The form grows and shrinks with its window by one factor, never below this one: smaller, its
+// texts are too small to read.
+inline constexpr double kSmallestFactor = 0.6;
 
 inline constexpr std::uint32_t kPaleYellow = 0x0080FFFF;
 inline constexpr std::uint32_t kPaleCyan = 0x00FFFF80;

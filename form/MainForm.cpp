@@ -27,8 +27,6 @@ namespace faktorlupe {
 namespace {
 
 constexpr QSize kDesignedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
-// Below this the texts are too small to read.
-constexpr double kSmallestFactor = 0.6;
 // Shows the wait cursor for as long as it lives, on every way out of a scan.
 class WaitCursor final {
 public:

@@ -93,6 +93,7 @@ int main() {
     js += "  \"formFont\": " + quoted(kFormFontFamily) + ",\n";
     js += "  \"formPointSize\": " + number(kFormFontPointSize) + ",\n";
     js += "  \"controlFont\": " + quoted(kControlFontFamily) + ",\n";
+    js += "  \"smallestFactor\": " + number(kSmallestFactor) + ",\n";
     js += "  \"controls\": [\n";
     for (std::size_t i = 0; i < kControlCount; ++i)
         js += "    " + control(kControls[i]) + (i + 1 < kControlCount ? ",\n" : "\n");

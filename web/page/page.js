@@ -27,15 +27,15 @@
 
     // Room below the form for the status line, in twips.
     const statusLineHeight = 420;
-    // Below this the texts are too small to read; the page scrolls instead.
-    const smallestFactor = 0.6;
 
     // The whole form scales by one factor to fill the window, as the window's form does.
     function fitToWindow() {
         const designedWidth = layout.clientWidth / layout.twipsPerPixel;
         const designedHeight = (layout.clientHeight + statusLineHeight) / layout.twipsPerPixel;
-        const factor = Math.max(smallestFactor, Math.min(window.innerWidth / designedWidth,
-                                                         window.innerHeight / designedHeight));
+        // Below the smallest factor the page scrolls.
+        const factor = Math.max(layout.smallestFactor,
+                                Math.min(window.innerWidth / designedWidth,
+                                         window.innerHeight / designedHeight));
         document.documentElement.style.setProperty("--twip",
                                                    factor / layout.twipsPerPixel + "px");
     }
