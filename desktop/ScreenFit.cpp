@@ -20,10 +20,9 @@ void fitIntoScreen(QWidget& window) {
         return;
     const QRect available = screen->availableGeometry();
     const QSize room(available.width() - kFrameWidth, available.height() - kFrameHeight);
-    const QSize fitted(std::max(window.minimumWidth(), std::min(window.width(), room.width())),
-                       std::max(window.minimumHeight(), std::min(window.height(), room.height())));
-    if (fitted != window.size())
-        window.resize(fitted);
+    // Never below its minimum size, which resize keeps.
+    window.resize(window.size().boundedTo(room));
+    const QSize fitted = window.size();
     const QPoint topLeft(
         available.x() + std::max(0, (available.width() - fitted.width() - kFrameWidth) / 2),
         available.y() + std::max(0, (available.height() - fitted.height() - kFrameHeight) / 2));
