@@ -59,11 +59,11 @@ std::unique_ptr<QApplication> startDesktopApplication(int& argc, char* argv[],
     // left a black window. Two heaps are plenty for a main thread and a worker; what the programs
     // really use stays the same.
     mallopt(M_ARENA_MAX, 2);
-    // Blocks from 128 KB up (a pasted megabyte, its text layout) are mapped on their own and given
-    // back when freed. By default glibc raises that threshold after the first such block is
+    // Blocks from a megabyte up (a pasted megabyte, its text layout) are mapped on their own and
+    // given back when freed. By default glibc raises that threshold after the first such block is
     // freed and keeps later ones in the heap, where a window that had a large paste held on to
     // 40 to 75 MB more than it used.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
 #endif
     std::vector<HeldNote> held;
     heldNotes = &held;
