@@ -7,7 +7,8 @@ keys, resizes the frame between its minimum and a large one; in the comparison w
 Messen, Abbrechen, the axis switch and new numbers while it measures (by their mnemonics, since
 its layout changes). Numbers stay below 10^8, so that no scan's loop keeps the window busy for
 long. It fails when the program ends, when a sanitizer reports, when the window does not answer a
-window manager's ping within 5 s, or when its resident memory at rest grows by more than 50 MB
+window manager's ping within a minute (a hang; slower answers are counted and the slowest is
+printed, since a machine busy with other work stretches a sanitizer build's answers), or when its resident memory at rest grows by more than 50 MB
 from after a warm-up, which does once the costliest things (the largest frame, megabyte pastes),
 to the end. It prints the seed to replay a run with, the events and the memory.
 
@@ -31,7 +32,10 @@ import sys
 import tempfile
 import time
 
-ANSWER_SECONDS = 5
+# A window that has not answered a ping after 5 s has stalled; one that has not after a minute
+# hangs.
+STALL_SECONDS = 5
+HANG_SECONDS = 60
 GROWTH_LIMIT_MB = 50
 # Pastes are up to 2^20 characters long, a megabyte.
 LONGEST_PASTE_BITS = 20
@@ -91,6 +95,7 @@ class Program:
                                         stderr=subprocess.STDOUT, env=env)
         self.pid = self.program_pid(os.path.realpath(command[0]))
         self.window = self.find_window(title)
+        self.stalls = []
 
     def program_pid(self, path):
         """The program's own process, which the sandbox starts below itself."""
@@ -126,15 +131,26 @@ class Program:
         if status is not None:
             raise Failure("the program ended with status %d" % status)
 
-    def answers(self):
-        return subprocess.run([self.probe, "ping", self.window, str(ANSWER_SECONDS * 1000)],
+    def answers(self, seconds):
+        return subprocess.run([self.probe, "ping", self.window, str(seconds * 1000)],
                               capture_output=True).returncode == 0
 
     def check_answers(self):
         self.check_running()
-        if not self.answers():
+        asked = time.monotonic()
+        if self.answers(STALL_SECONDS):
+            return
+        if not self.answers(HANG_SECONDS - STALL_SECONDS):
             self.check_running()
-            raise Failure("the window did not answer for %d s" % ANSWER_SECONDS)
+            raise Failure("the window did not answer for %d s" % HANG_SECONDS)
+        self.stalls.append(time.monotonic() - asked)
+        print("monkey: the window answered only after %.1f s" % self.stalls[-1], flush=True)
+
+    def stall_note(self):
+        if not self.stalls:
+            return "every ping answered within %d s" % STALL_SECONDS
+        return "%d pings answered after more than %d s, the slowest after %.1f s" % (
+            len(self.stalls), STALL_SECONDS, max(self.stalls))
 
     def sanitizer_report(self):
         self.log.flush()
@@ -410,9 +426,9 @@ def monkey(arguments):
         program.check_answers()
         after = driver.resident_mb()
         print("monkey: %d events %s; resident memory %.1f MB after the warm-up, %.1f MB at "
-              "the end, growth %.1f MB (limit %d MB)"
+              "the end, growth %.1f MB (limit %d MB); %s"
               % (events, dict(sorted(driver.counts.items())), before, after, after - before,
-                 GROWTH_LIMIT_MB), flush=True)
+                 GROWTH_LIMIT_MB, program.stall_note()), flush=True)
         if after - before > GROWTH_LIMIT_MB:
             failure = "resident memory grew by %.1f MB" % (after - before)
         if not program.close():
