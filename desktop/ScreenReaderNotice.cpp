@@ -41,11 +41,11 @@ void ScreenReaderNotice::announce(const QString& spoken) {
 
 // Once the window is active, after Qt has told the screen reader of the window and its focus,
 // which the screen reader speaks first and which would cut off a notice spoken before them.
-void ScreenReaderNotice::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
-        std::exchange(m_unheard, false))
+// Qt hands the window's activation on to its shown widgets as WindowActivate.
+bool ScreenReaderNotice::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && std::exchange(m_unheard, false))
         QTimer::singleShot(0, this, &ScreenReaderNotice::showAnew);
+    return QWidget::event(event);
 }
 
 // Shown anew, so that a screen reader hears it even when nothing changed.

@@ -19,7 +19,7 @@ public:
     void announce(const QString& spoken);
 
 protected:
-    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void showAnew();

@@ -144,11 +144,13 @@ QLayout* ComparisonWindow::inputRow() {
     m_presets->setAccessibleName(QStringLiteral("Reihe wählen"));
     m_presets->setToolTipsVisible(true);
     // Opened by its mnemonic, the menu has no item chosen, and a screen reader says nothing of
-    // it until Down; so the first is chosen as it opens, once Qt is done opening it.
+    // it until Down; so the first is chosen as it opens, once Qt is done opening it. Orca says
+    // no popup menu's name of its own, so the menu is announced after its first item.
     connect(m_presets, &QMenu::aboutToShow, this, [this] {
         QTimer::singleShot(0, m_presets, [this] {
             if (!m_presets->activeAction() && !m_presets->actions().isEmpty())
                 m_presets->setActiveAction(m_presets->actions().front());
+            m_notice->announce(QStringLiteral("Menü ") + m_presets->accessibleName());
         });
     });
     for (const Preset& preset : presets()) {
