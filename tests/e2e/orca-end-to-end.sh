@@ -6,7 +6,9 @@
 # - Ctrl+Left and Ctrl+Right in it are answered, by word, and the program goes on answering;
 # - Space on "Algorithmus >alle<" with 97 speaks the result, Orca's status bar command the
 #   precise figures, and Return on "Algorithmus >Wurzel<" with -5 the error report;
-# - the comparison window speaks the sentence about a wrong number in its line.
+# - the comparison window tells the start and the end of its measuring once each, speaks the
+#   sentence about a wrong number in its line, names its menu on Alt+W, reads the first cell as
+#   Tab enters its table, and a cell with its column and its row's number.
 # Run it in an X server of its own and its own D-Bus session:
 #   xvfb-run -a dbus-run-session -- orca-end-to-end.sh PATH/TO/faktorlupe
 set -euo pipefail
@@ -180,19 +182,55 @@ expect_spoken "SPEECH OUTPUT: 'Algorithmus Wurzel " "Return closes the report, a
 case_result $result
 kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
 
-# The comparison window speaks a wrong number in its line as soon as it says so under it.
+# The comparison window tells the start and the end of its measuring once each, nothing between.
 result=0
+set_mark
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$(dirname "$app")/../vergleich/faktorlupe-vergleich" \
-    --fenster 11 &
+    --fenster 1000000007 &
 pids+=($!)
 [ -n "$(find_window 'Laufzeitvergleich$')" ] || fail "the comparison window did not appear"
-sleep 1
+expect_spoken "SPEECH OUTPUT: 'Messung läuft: 1 Zahl" "the comparison window tells that it measures" ||
+    result=1
+for _ in $(seq 300); do # a busy machine takes a while for a number of a billion
+    spoken_since_mark | grep -aq "SPEECH OUTPUT: 'Messung fertig" && break
+    sleep 0.2
+done
+expect_spoken "SPEECH OUTPUT: 'Messung fertig: 1 Zahl in [0-9]" "the comparison window tells the end" ||
+    result=1
+told=$(spoken_since_mark | grep -acE "SPEECH OUTPUT: 'Messung (läuft|fertig)")
+[ "$told" = 2 ] || { echo "FAIL: the measuring told $told times, not once at its start and end" >&2; result=1; }
+case_result $result
+
+# The comparison window speaks a wrong number in its line as soon as it says so under it.
+result=0
 chord alt z
 xdotool type --delay 50 '12,5'
 set_mark
 xdotool key Return
 expect_spoken "SPEECH OUTPUT: '.?12,5.? ist keine ganze Zahl\.'" \
     "the comparison window speaks the sentence about a wrong number" || result=1
+case_result $result
+
+result=0
+set_mark
+chord alt w
+expect_spoken "SPEECH OUTPUT: 'Menü Reihe wählen" "Alt+W names the menu" || result=1
+xdotool key Escape
+case_result $result
+
+# Tab from the line past Messen, Neue Reihe, Reihe wählen and the chart into the table.
+result=0
+chord alt z
+set_mark
+xdotool key Tab Tab Tab Tab Tab
+gap='[^0-9]+' # the table's numbers have no-break spaces between their thousands
+expect_spoken "SPEECH OUTPUT: '1${gap}000${gap}000${gap}007\.'" "entering the table reads its first cell" || result=1
+set_mark
+xdotool key Right Right Right
+expect_spoken "SPEECH OUTPUT: 'Zeit alle Spaltenkopf [0-9]" "a cell is read with its column" || result=1
+set_mark
+xdotool key KP_Enter
+expect_spoken "SPEECH OUTPUT: '1${gap}000${gap}000${gap}007\.'" "and with its row's number" || result=1
 case_result $result
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

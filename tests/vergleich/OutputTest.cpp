@@ -1,10 +1,12 @@
 // The figures as people and programs read them: readable numbers and times, the table and the
-// CSV.
+// CSV, and the growth heard from the chart's guides.
+#include "vergleich/output/ChartGuide.h"
 #include "vergleich/output/ReadableNumbers.h"
 #include "vergleich/output/Report.h"
 #include "vergleich/output/SpreadsheetCsv.h"
 
 #include <charconv>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
@@ -123,6 +125,30 @@ TEST(ReadableNumbersTest, FactorsAsPupilsReadThem) {
     };
     for (const auto& [ratio, text] : rows)
         EXPECT_EQ(readableFactor(ratio), QString::fromUtf8(text)) << ratio;
+}
+
+// The growth of the guide the points lie closest to, whatever the scan's own guide is; numbers
+// too close together tell nothing.
+TEST(ChartGuideTest, GrowthHeardFromTheFittedGuides) {
+    const struct {
+        std::vector<std::int32_t> numbers;
+        double power; // the time grows as n to this power
+        const char* heard;
+    } rows[] = {
+        {{1000003, 4000037, 16000057}, 1, "n"},
+        {{1000003, 4000037, 16000057}, 0.5, "die Wurzel von n"},
+        {{1000003, 16000057, 256000001}, 0.8, "n"},
+        {{1000003, 16000057, 256000001}, 0.6, "die Wurzel von n"},
+        {{1000003, 2000003}, 1, ""},
+        {{16000057}, 1, ""},
+    };
+    for (const auto& row : rows) {
+        std::vector<NumberFigures> figures;
+        for (const std::int32_t n : row.numbers)
+            figures.push_back({n, 2, {{{n - 1, 2, 1e-9 * std::pow(n, row.power)}}}});
+        EXPECT_EQ(heardGrowth(figures, 0), QString::fromUtf8(row.heard))
+            << row.numbers.size() << " numbers, power " << row.power;
+    }
 }
 
 } // namespace
