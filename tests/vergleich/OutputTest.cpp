@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -127,27 +128,23 @@ TEST(ReadableNumbersTest, FactorsAsPupilsReadThem) {
         EXPECT_EQ(readableFactor(ratio), QString::fromUtf8(text)) << ratio;
 }
 
-// The growth of the guide the points lie closest to, whatever the scan's own guide is; numbers
-// too close together tell nothing.
+// The growth of the guide the points lie closest to; numbers too close together tell nothing.
 TEST(ChartGuideTest, GrowthHeardFromTheFittedGuides) {
-    const struct {
-        std::vector<std::int32_t> numbers;
-        double power; // the time grows as n to this power
-        const char* heard;
-    } rows[] = {
-        {{1000003, 4000037, 16000057}, 1, "n"},
-        {{1000003, 4000037, 16000057}, 0.5, "die Wurzel von n"},
-        {{1000003, 16000057, 256000001}, 0.8, "n"},
-        {{1000003, 16000057, 256000001}, 0.6, "die Wurzel von n"},
-        {{1000003, 2000003}, 1, ""},
+    const std::vector<std::int32_t> wide = {1000003, 16000057, 256000001},
+                                    near = {1000003, 2000003};
+    const std::tuple<std::vector<std::int32_t>, double, const char*> rows[] = {
+        {wide, 1, "n"},
+        {wide, 0.8, "n"},
+        {wide, 0.5, "die Wurzel von n"},
+        {wide, 0.6, "die Wurzel von n"},
+        {near, 1, ""},
         {{16000057}, 1, ""},
     };
-    for (const auto& row : rows) {
+    for (const auto& [numbers, power, heard] : rows) {
         std::vector<NumberFigures> figures;
-        for (const std::int32_t n : row.numbers)
-            figures.push_back({n, 2, {{{n - 1, 2, 1e-9 * std::pow(n, row.power)}}}});
-        EXPECT_EQ(heardGrowth(figures, 0), QString::fromUtf8(row.heard))
-            << row.numbers.size() << " numbers, power " << row.power;
+        for (const std::int32_t n : numbers)
+            figures.push_back({n, 2, {{{n - 1, 2, 1e-9 * std::pow(n, power)}}}});
+        EXPECT_EQ(heardGrowth(figures, 0), QString::fromUtf8(heard)) << power;
     }
 }
 

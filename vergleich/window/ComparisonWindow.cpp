@@ -211,7 +211,7 @@ void ComparisonWindow::measure(const std::vector<std::int32_t>& numbers) {
 }
 
 // Measures the numbers and tells a screen reader the lead ("2 Zahlen übernommen"), and that a
-// measuring starts if none ran, in one announcement, since a second at once would cut it off.
+// measuring starts if none ran, in one announcement: the notice holds one text at a time.
 void ComparisonWindow::measureTelling(QString lead, const std::vector<std::int32_t>& numbers) {
     m_series.add(numbers);
     if (!m_run && !numbers.empty()) {
