@@ -2,6 +2,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
+#include <QTimer>
+#include <utility>
 
 namespace faktorlupe {
 namespace {
@@ -32,7 +35,21 @@ ScreenReaderNotice::ScreenReaderNotice() {
 
 void ScreenReaderNotice::announce(const QString& spoken) {
     setAccessibleName(spoken);
-    // Shown anew, so that a screen reader hears it even when nothing changed.
+    showAnew();
+    m_unheard = !isActiveWindow();
+}
+
+// Once the window is active, after Qt has told the screen reader of the window and its focus,
+// which the screen reader speaks first and which would cut off a notice spoken before them.
+// Qt hands the window's activation on to its shown widgets as WindowActivate.
+bool ScreenReaderNotice::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && std::exchange(m_unheard, false))
+        QTimer::singleShot(0, this, &ScreenReaderNotice::showAnew);
+    return QWidget::event(event);
+}
+
+// Shown anew, so that a screen reader hears it even when nothing changed.
+void ScreenReaderNotice::showAnew() {
     hide();
     show();
 }

@@ -6,7 +6,8 @@
 # - Ctrl+Left and Ctrl+Right in it are answered, by word, and the program goes on answering;
 # - Space on "Algorithmus >alle<" with 97 speaks the result, Orca's status bar command the
 #   precise figures, and Return on "Algorithmus >Wurzel<" with -5 the error report;
-# - the comparison window speaks the sentence about a wrong number in its line.
+# - the comparison window tells its measuring's start and end once, a wrong number in its line,
+#   its menu's name, the table's first cell and a cell with its column and its row's number.
 # Run it in an X server of its own and its own D-Bus session:
 #   xvfb-run -a dbus-run-session -- orca-end-to-end.sh PATH/TO/faktorlupe
 set -euo pipefail
@@ -180,19 +181,47 @@ expect_spoken "SPEECH OUTPUT: 'Algorithmus Wurzel " "Return closes the report, a
 case_result $result
 kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
 
-# The comparison window speaks a wrong number in its line as soon as it says so under it.
+# The comparison window tells the start and the end of its measuring once each, nothing between.
 result=0
+set_mark
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$(dirname "$app")/../vergleich/faktorlupe-vergleich" \
-    --fenster 11 &
+    --fenster 1000000007 &
 pids+=($!)
 [ -n "$(find_window 'Laufzeitvergleich$')" ] || fail "the comparison window did not appear"
-sleep 1
+expect_spoken "SPEECH OUTPUT: 'Messung läuft: 1 Zahl" "the comparison window tells its start" || result=1
+# A busy machine takes a while for a number of a billion.
+for _ in $(seq 300); do spoken_since_mark | grep -aq "'Messung fertig: 1 Zahl in [0-9]" && break; sleep 0.2; done
+[ "$(spoken_since_mark | grep -acE "SPEECH OUTPUT: 'Messung (läuft|fertig)")" = 2 ] ||
+    { echo "FAIL: the start and the end of the measuring are not told once each" >&2; result=1; }
+case_result $result
+
+# The comparison window speaks a wrong number in its line as soon as it says so under it.
+result=0
 chord alt z
 xdotool type --delay 50 '12,5'
 set_mark
 xdotool key Return
 expect_spoken "SPEECH OUTPUT: '.?12,5.? ist keine ganze Zahl\.'" \
     "the comparison window speaks the sentence about a wrong number" || result=1
+case_result $result
+
+# Tab from the line into the table reads its first row; where-am-I a cell with its row's number.
+result=0
+set_mark
+chord alt w
+expect_spoken "SPEECH OUTPUT: 'Menü Reihe wählen" "Alt+W names the menu" || result=1
+xdotool key Escape
+chord alt z
+set_mark
+xdotool key Tab Tab Tab Tab Tab
+zahl="'1[^0-9]+000[^0-9]+000[^0-9]+007\." # its thousands apart by no-break spaces
+expect_spoken "SPEECH OUTPUT: $zahl'" "entering the table reads its first cell" || result=1
+set_mark
+xdotool key Right Right Right
+expect_spoken "SPEECH OUTPUT: 'Zeit alle Spaltenkopf [0-9]" "a cell is read with its column" || result=1
+set_mark
+xdotool key KP_Enter
+expect_spoken "SPEECH OUTPUT: $zahl'" "and with its row's number" || result=1
 case_result $result
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

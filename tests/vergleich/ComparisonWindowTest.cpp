@@ -153,10 +153,12 @@ TEST_F(ComparisonWindowTest, PointsAndRowsAppearAsFiguresArrive) {
     window->measure({11, 101, 1009});
     ASSERT_EQ(source->started, (std::vector<std::vector<std::int32_t>>{{11, 101, 1009}}));
     EXPECT_EQ(find<QProgressBar>("progress")->text(), "0 von 3");
+    EXPECT_EQ(announced(), "Messung läuft: 3 Zahlen");
     source->deliver(figuresOf(11));
     EXPECT_TRUE(waitForPoints(3));
     EXPECT_EQ(find<QTableView>()->model()->rowCount(), 1);
     EXPECT_EQ(find<QProgressBar>("progress")->text(), "1 von 3");
+    EXPECT_EQ(find<QProgressBar>("progress")->accessibleName(), "Fortschritt: 1 von 3");
     source->deliver(figuresOf(101));
     EXPECT_TRUE(waitForPoints(6));
     EXPECT_EQ(find<QTableView>()->model()->rowCount(), 2);
@@ -164,6 +166,10 @@ TEST_F(ComparisonWindowTest, PointsAndRowsAppearAsFiguresArrive) {
     // The switch to linear axes draws the same points anew.
     find<QCheckBox>("logarithmic")->setChecked(false);
     EXPECT_EQ(measuredPoints(), 6);
+    EXPECT_EQ(announced(), "Messung läuft: 3 Zahlen");
+    source->deliver(figuresOf(1009));
+    source->finish({false, {}});
+    EXPECT_TRUE(announced().startsWith("Messung fertig: 3 Zahlen in "));
 }
 
 // Abbrechen while 11 is measured and more numbers wait: the worker stops before 11 is done, or
@@ -173,6 +179,7 @@ struct Abbrechen {
     std::vector<std::vector<std::int32_t>> batches;
     bool deliveredBeforeTheClick;
     bool stopped;
+    const char* told; // after "Messung angehalten nach "
 };
 
 class AbbrechenTest : public ComparisonWindowTest,
@@ -185,18 +192,22 @@ TEST_P(AbbrechenTest, StopsTheSourceAndTheBarAddsUp) {
         source->deliver(figuresOf(11));
     find<QPushButton>("cancel")->click();
     EXPECT_EQ(source->stops, 1);
+    const QString told = QStringLiteral("Messung angehalten nach ") + GetParam().told;
+    EXPECT_EQ(announced(), told);
     if (!GetParam().deliveredBeforeTheClick)
         source->deliver(figuresOf(11));
     source->finish({GetParam().stopped, {}});
     EXPECT_FALSE(find<QPushButton>("cancel")->isEnabled());
     EXPECT_EQ(find<QProgressBar>("progress")->text(), "1 von 1");
     EXPECT_EQ(source->started.size(), 1u);
+    EXPECT_EQ(announced(), told); // not "Messung fertig" besides
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Window, AbbrechenTest,
-    ::testing::Values(Abbrechen{"StoppedInTheMiddle", {{11, 101, 1009}}, true, true},
-                      Abbrechen{"AfterItsLastCheckForAStop", {{11}, {101}}, false, false}),
+    ::testing::Values(Abbrechen{"StoppedInTheMiddle", {{11, 101, 1009}}, true, true, "1 von 3"},
+                      Abbrechen{
+                          "AfterItsLastCheckForAStop", {{11}, {101}}, false, false, "0 von 2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The line as pupils write numbers: German grouping, several after ";" or on lines of their own.
@@ -210,6 +221,7 @@ TEST_F(ComparisonWindowTest, TheLineTakesNumbersAsPupilsWriteThem) {
     EXPECT_EQ(problem->text(), QStringLiteral("»12 zwölf« ist keine ganze Zahl."));
     EXPECT_TRUE(problem->isVisible());
     EXPECT_EQ(announced(), problem->text());
+    EXPECT_EQ(find<QLineEdit>("numbers")->accessibleDescription(), problem->text());
     QTest::keyClick(find<QLineEdit>("numbers"), Qt::Key_Backspace);
     EXPECT_FALSE(problem->isVisible());
     EXPECT_TRUE(problem->text().isEmpty());
@@ -219,6 +231,7 @@ TEST_F(ComparisonWindowTest, TheLineTakesNumbersAsPupilsWriteThem) {
     EXPECT_EQ(source->started,
               (std::vector<std::vector<std::int32_t>>{{2000003, 4000037, 717313}}));
     EXPECT_TRUE(find<QLineEdit>("numbers")->text().isEmpty());
+    EXPECT_EQ(announced(), "3 Zahlen übernommen. Messung läuft: 3 Zahlen");
 }
 
 // Neue Reihe in the middle of a measurement: the worker is asked to stop, table and chart are
@@ -312,6 +325,10 @@ TEST_F(ComparisonWindowTest, NoisyTimesAreMarked) {
     EXPECT_TRUE(cell(1, time).endsWith(QStringLiteral("⚠")));
     EXPECT_TRUE(cell(1, time, Qt::ToolTipRole).contains(QStringLiteral("35\u00A0%")));
     EXPECT_TRUE(cell(1, time, Qt::AccessibleTextRole).contains(QStringLiteral("unsicher")));
+    // Why, read once after "unsicher", and the row's number read with each of its cells.
+    EXPECT_TRUE(cell(1, time, Qt::AccessibleDescriptionRole).contains(QStringLiteral("35\u00A0%")));
+    EXPECT_FALSE(cell(1, time, Qt::AccessibleDescriptionRole).contains(QStringLiteral("unsicher")));
+    EXPECT_EQ(rows().headerData(1, Qt::Vertical).toString(), "1\u00A0009");
 }
 
 // The guide lines are named for pupils and stay inside the plot area on either scale; on linear
@@ -374,6 +391,22 @@ TEST_F(ComparisonWindowTest, KeyboardAndScreenReader) {
     EXPECT_TRUE(
         chartView->accessibleDescription().startsWith(QStringLiteral("2 Zahlen von 11 bis 101.")))
         << chartView->accessibleDescription().toStdString();
+    // The growth from the fitted guides, and one full stop after "Mrd.".
+    source->finish({false, {}});
+    window->measure({4000037, 1600000009});
+    source->deliver(figuresOf(4000037));
+    source->deliver(figuresOf(1600000009));
+    EXPECT_TRUE(waitFor([&] {
+        return chartView->accessibleDescription().startsWith(
+            QStringLiteral("4 Zahlen von 11 bis 1,6\u00A0Mrd. Algorithmus"));
+    }));
+    EXPECT_TRUE(chartView->accessibleDescription().endsWith(QStringLiteral(
+        " Algorithmus >alle< wächst wie n, >Hälfte< wie n, >Wurzel< wie die Wurzel von n.")));
+    // The menu button says what it opens, and the menu chooses its first entry as it opens.
+    QMenu* menu = find<QPushButton>("presets")->menu();
+    EXPECT_TRUE(find<QPushButton>("presets")->accessibleDescription().startsWith("Öffnet"));
+    menu->popup({0, 0});
+    EXPECT_TRUE(waitFor([&] { return menu->activeAction() == menu->actions().front(); }));
     window->activateWindow();
     auto* table = find<QTableView>();
     table->setFocus();

@@ -1,13 +1,16 @@
 // The figures as people and programs read them: readable numbers and times, the table and the
-// CSV.
+// CSV, and the growth heard from the chart's guides.
+#include "vergleich/output/ChartGuide.h"
 #include "vergleich/output/ReadableNumbers.h"
 #include "vergleich/output/Report.h"
 #include "vergleich/output/SpreadsheetCsv.h"
 
 #include <charconv>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -123,6 +126,26 @@ TEST(ReadableNumbersTest, FactorsAsPupilsReadThem) {
     };
     for (const auto& [ratio, text] : rows)
         EXPECT_EQ(readableFactor(ratio), QString::fromUtf8(text)) << ratio;
+}
+
+// The growth of the guide the points lie closest to; numbers too close together tell nothing.
+TEST(ChartGuideTest, GrowthHeardFromTheFittedGuides) {
+    const std::vector<std::int32_t> wide = {1000003, 16000057, 256000001},
+                                    near = {1000003, 2000003};
+    const std::tuple<std::vector<std::int32_t>, double, const char*> rows[] = {
+        {wide, 1, "n"},
+        {wide, 0.8, "n"},
+        {wide, 0.5, "die Wurzel von n"},
+        {wide, 0.6, "die Wurzel von n"},
+        {near, 1, ""},
+        {{16000057}, 1, ""},
+    };
+    for (const auto& [numbers, power, heard] : rows) {
+        std::vector<NumberFigures> figures;
+        for (const std::int32_t n : numbers)
+            figures.push_back({n, 2, {{{n - 1, 2, 1e-9 * std::pow(n, power)}}}});
+        EXPECT_EQ(heardGrowth(figures, 0), QString::fromUtf8(heard)) << power;
+    }
 }
 
 } // namespace

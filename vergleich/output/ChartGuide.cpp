@@ -10,17 +10,20 @@ namespace {
 
 struct Growth {
     const char* name;
+    const char* heard;      // as a pupil hears it after "wächst wie"
     double (*of)(double n); // what the scan's cost should be proportional to
 };
 
 // In the order of kScanNames.
 const Growth kGrowths[kScanCount] = {
-    {"linear (n)", [](double n) { return n; }},
-    {"linear, halb so steil (n/2)", [](double n) { return n / 2; }},
-    {"wie die Wurzel (√n)", [](double n) { return std::sqrt(n); }},
+    {"linear (n)", "n", [](double n) { return n; }},
+    {"linear, halb so steil (n/2)", "n", [](double n) { return n / 2; }},
+    {"wie die Wurzel (√n)", "die Wurzel von n", [](double n) { return std::sqrt(n); }},
 };
 
 constexpr std::int64_t kCandidatesForFit = 1000;
+// Numbers closer together than this tell n from √n no better than the noise of a timing does.
+constexpr double kSpanForGrowth = 4;
 constexpr int kSteps = 96;
 
 struct Point {
@@ -59,6 +62,16 @@ double fitFactor(const std::vector<Point>& points, const Growth& growth, Scale s
     return scale == Scale::Logarithmic ? std::exp(upper / lower) : upper / lower;
 }
 
+// How far the points lie from the growth's guide on logarithmic axes, as the eye judges growth:
+// the sum of their squared distances in powers of e.
+double logDistance(const std::vector<Point>& points, const Growth& growth) {
+    const double factor = fitFactor(points, growth, Scale::Logarithmic);
+    double sum = 0;
+    for (const Point& p : points)
+        sum += std::pow(std::log(p.seconds / (factor * growth.of(p.n))), 2);
+    return sum;
+}
+
 // The part of the segment from a to b that lies between the heights low and high.
 void appendClipped(QList<QPointF>& line, QPointF a, QPointF b, double low, double high) {
     double from = 0, to = 1;
@@ -85,6 +98,19 @@ void appendClipped(QList<QPointF>& line, QPointF a, QPointF b, double low, doubl
 
 QString guideName(std::size_t scan) {
     return QString::fromUtf8(kGrowths[scan].name);
+}
+
+QString heardGrowth(const std::vector<NumberFigures>& figures, std::size_t scan) {
+    const std::vector<Point> points = pointsForFit(figures, scan);
+    const auto [low, high] = std::minmax_element(
+        points.begin(), points.end(), [](const Point& a, const Point& b) { return a.n < b.n; });
+    if (points.size() < 2 || high->n < kSpanForGrowth * low->n)
+        return {};
+    const Growth* closest = &kGrowths[0];
+    for (const Growth& growth : kGrowths)
+        if (logDistance(points, growth) < logDistance(points, *closest))
+            closest = &growth;
+    return QString::fromUtf8(closest->heard);
 }
 
 QList<QPointF> guideLine(const std::vector<NumberFigures>& figures, std::size_t scan, Scale scale,

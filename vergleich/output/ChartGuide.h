@@ -20,6 +20,12 @@ namespace faktorlupe::vergleich {
 // Its name for pupils: "linear (n)", "linear, halb so steil (n/2)", "wie die Wurzel (√n)".
 QString guideName(std::size_t scan);
 
+// How the scan's time grows with the number, for a pupil's ear: "n" or "die Wurzel von n", from
+// the guide among all three that its points lie closest to once fitted on logarithmic axes, as
+// the eye judges growth there. Empty when the numbers span too little to tell, less than a
+// factor of 4 from the smallest to the largest.
+QString heardGrowth(const std::vector<NumberFigures>& figures, std::size_t scan);
+
 // Its points in axis positions, from the left of the plot area to its right, cut where it
 // leaves the plot area between low and high, since an SVG file does not clip what is drawn
 // beyond it. None when the scan has no figures.

@@ -1,6 +1,7 @@
 #include "vergleich/window/ComparisonWindow.h"
 
 #include "desktop/ScreenReaderNotice.h"
+#include "vergleich/measurement/MeasuringWords.h"
 #include "vergleich/measurement/NumberRange.h"
 #include "vergleich/output/Report.h"
 #include "vergleich/output/SpreadsheetCsv.h"
@@ -17,8 +18,10 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCursor>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -35,6 +38,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace faktorlupe::vergleich {
 namespace {
@@ -71,6 +75,7 @@ ComparisonWindow::ComparisonWindow(std::unique_ptr<MeasurementSource> source, Sc
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Tab goes on to the next control, not through every cell; the arrow keys walk the cells.
     m_table->setTabKeyNavigation(false);
+    m_table->installEventFilter(this); // to tell a screen reader the cell it comes to
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     auto* copy = new QShortcut(QKeySequence::Copy, m_table);
     copy->setContext(Qt::WidgetWithChildrenShortcut);
@@ -100,7 +105,10 @@ ComparisonWindow::ComparisonWindow(std::unique_ptr<MeasurementSource> source, Sc
     connect(m_numbers, &QLineEdit::returnPressed, this, &ComparisonWindow::measureTypedNumbers);
     // A sentence about the line is about what stood there; a changed line has none yet.
     connect(m_numbers, &QLineEdit::textChanged, this, [this] { showNumbersProblem({}); });
-    connect(m_newSeries, &QPushButton::clicked, this, &ComparisonWindow::startOver);
+    connect(m_newSeries, &QPushButton::clicked, this, [this] {
+        tellStopped();
+        startOver();
+    });
     connect(m_cancel, &QPushButton::clicked, this, &ComparisonWindow::cancel);
     connect(m_logarithmic, &QCheckBox::toggled, this, &ComparisonWindow::redraw);
     connect(m_saveButton, &QPushButton::clicked, this, &ComparisonWindow::save);
@@ -130,7 +138,21 @@ QLayout* ComparisonWindow::inputRow() {
     m_presetButton->setObjectName(QStringLiteral("presets"));
     m_presetButton->setText(QStringLiteral("Reihe &wählen"));
     m_presetButton->setToolTip(QStringLiteral("Beginnt eine neue Reihe mit vorbereiteten Zahlen"));
+    // Qt hands a screen reader no sign of the button's menu: Orca would say "Druckknopf" alone.
+    m_presetButton->setAccessibleDescription(QStringLiteral("Öffnet ein Menü. ") +
+                                             m_presetButton->toolTip() + QLatin1Char('.'));
+    m_presets->setAccessibleName(QStringLiteral("Reihe wählen"));
     m_presets->setToolTipsVisible(true);
+    // Opened by its mnemonic, the menu has no item chosen, and a screen reader says nothing of
+    // it until Down; so the first is chosen as it opens, once Qt is done opening it. Orca says
+    // no popup menu's name of its own, so the menu is announced after its first item.
+    connect(m_presets, &QMenu::aboutToShow, this, [this] {
+        QTimer::singleShot(0, m_presets, [this] {
+            if (!m_presets->activeAction() && !m_presets->actions().isEmpty())
+                m_presets->setActiveAction(m_presets->actions().front());
+            m_notice->announce(QStringLiteral("Menü ") + m_presets->accessibleName());
+        });
+    });
     for (const Preset& preset : presets()) {
         QAction* action = m_presets->addAction(preset.name);
         action->setToolTip(preset.description);
@@ -185,12 +207,38 @@ void ComparisonWindow::fillStatusBar(Scale scale) {
 }
 
 void ComparisonWindow::measure(const std::vector<std::int32_t>& numbers) {
+    measureTelling({}, numbers);
+}
+
+// Measures the numbers and tells a screen reader the lead ("2 Zahlen übernommen"), and that a
+// measuring starts if none ran, in one announcement: the notice holds one text at a time.
+void ComparisonWindow::measureTelling(QString lead, const std::vector<std::int32_t>& numbers) {
     m_series.add(numbers);
+    if (!m_run && !numbers.empty()) {
+        m_run = Run{m_series.done(), {}};
+        m_run->clock.start();
+        const std::string started = measuringStarted(m_series.total() - m_run->doneBefore);
+        if (!lead.isEmpty())
+            lead += QStringLiteral(". ");
+        lead += QString::fromStdString(started);
+    }
     startNext();
     showProgress();
+    if (!lead.isEmpty())
+        m_notice->announce(lead);
+}
+
+// Abbrechen or Neue Reihe in the middle of a measuring: "Messung angehalten nach 3 von 5".
+void ComparisonWindow::tellStopped() {
+    if (!m_run)
+        return;
+    const std::size_t before = std::exchange(m_run, std::nullopt)->doneBefore;
+    m_notice->announce(QString::fromStdString(
+        measuringStopped(m_series.done() - before, m_series.total() - before)));
 }
 
 void ComparisonWindow::startOver() {
+    m_run.reset();
     if (m_series.busy())
         m_source->stop();
     m_series.startOver();
@@ -208,12 +256,14 @@ void ComparisonWindow::measureTypedNumbers() {
         return;
     }
     m_numbers->clear();
-    measure(numbers);
+    measureTelling(QString::fromStdString(numbersTaken(numbers.size())), numbers);
 }
 
 void ComparisonWindow::showNumbersProblem(const QString& problem) {
     m_numbersProblem->setText(problem);
     m_numbersProblem->setVisible(!problem.isEmpty());
+    // Read with the line whenever it gets the focus again, in place of its tooltip.
+    m_numbers->setAccessibleDescription(problem);
     if (!problem.isEmpty())
         m_notice->announce(problem);
 }
@@ -230,6 +280,7 @@ void ComparisonWindow::startNext() {
 }
 
 void ComparisonWindow::cancel() {
+    tellStopped();
     m_series.forgetWaiting();
     m_source->stop();
     showProgress();
@@ -251,10 +302,17 @@ void ComparisonWindow::finished(const MeasurementEnd& end) {
         m_measurementProblem->setText(end.failure);
         m_measurementProblem->show();
         m_notice->announce(end.failure);
+        m_run.reset();
     }
     redraw();
     startNext();
     showProgress();
+    if (m_run && !m_series.busy()) {
+        const Run run = *std::exchange(m_run, std::nullopt);
+        m_notice->announce(QString::fromStdString(
+            measuringFinished(m_series.done() - run.doneBefore,
+                              static_cast<double>(run.clock.nsecsElapsed()) / 1e9)));
+    }
 }
 
 void ComparisonWindow::showProgress() {
@@ -263,6 +321,10 @@ void ComparisonWindow::showProgress() {
     m_progress->setFormat(total == 0 ? QStringLiteral("0 von 0") : QStringLiteral("%v von %m"));
     m_progress->setRange(0, std::max(total, 1));
     m_progress->setValue(static_cast<int>(m_series.done()));
+    // Orca reads a bar's value in percent only; its name carries the count, read when asked.
+    m_progress->setAccessibleName(
+        QStringLiteral("Fortschritt: ") +
+        QString::fromStdString(progressOf(m_series.done(), m_series.total())));
 }
 
 Scale ComparisonWindow::scale() const {
@@ -306,7 +368,21 @@ void ComparisonWindow::scaleText() {
     m_table->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() * 3 / 2);
 }
 
+// Qt makes the first cell current as Tab enters the table but tells a screen reader only of the
+// table ("Messwerte. Tabelle mit 5 Zeilen 11 Spalten."), and the first Down reads row 2: so the
+// current cell is made current anew, which Qt does tell.
+void ComparisonWindow::tellCurrentCell() {
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid() || !m_table->hasFocus())
+        return;
+    m_table->selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+    m_table->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+}
+
 bool ComparisonWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_table && event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
+        QTimer::singleShot(0, this, &ComparisonWindow::tellCurrentCell);
     if (watched == m_chartView->viewport() && event->type() == QEvent::MouseMove) {
         const QString text = pointTooltip(*m_chartView, m_series.figures(), scale(),
                                           static_cast<QMouseEvent*>(event)->position().toPoint());

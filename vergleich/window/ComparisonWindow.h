@@ -5,9 +5,11 @@
 #include "vergleich/window/Series.h"
 #include "vergleich/worker/MeasurementSource.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QChartView;
@@ -53,8 +55,18 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // A measuring as a screen reader hears it: from the numbers given while none ran until the
+    // last of them, however many were added meanwhile.
+    struct Run {
+        std::size_t doneBefore; // the numbers measured before it began
+        QElapsedTimer clock;
+    };
+
     QLayout* inputRow();
     void fillStatusBar(Scale scale);
+    void measureTelling(QString lead, const std::vector<std::int32_t>& numbers);
+    void tellStopped();
+    void tellCurrentCell();
     void measureTypedNumbers();
     void showNumbersProblem(const QString& problem);
     void startNext();
@@ -70,6 +82,7 @@ private:
 
     std::unique_ptr<MeasurementSource> m_source;
     Series m_series;
+    std::optional<Run> m_run;
     double m_textScale = 1;
 
     QLineEdit* m_numbers;

@@ -13,17 +13,19 @@ namespace {
 
 using Rows = std::vector<NumberFigures>;
 
-// The texts of one cell for the roles that differ from column to column; an empty tooltip or
-// spoken text is none, an empty copied text is the shown one.
+// The texts of one cell for the roles that differ from column to column; an empty tooltip,
+// spoken text or description is none, an empty copied text is the shown one.
 struct Cell {
-    Cell(QString shown = {}, QString tip = {}, QString speech = {}, QString copy = {})
+    Cell(QString shown = {}, QString tip = {}, QString speech = {}, QString copy = {},
+         QString why = {})
         : text(std::move(shown)), tooltip(std::move(tip)), spoken(std::move(speech)),
-          copied(std::move(copy)) {}
+          copied(std::move(copy)), description(std::move(why)) {}
 
     QString text;
     QString tooltip;
     QString spoken;
     QString copied;
+    QString description; // read once after the spoken text, when the cell gets the focus
 };
 
 struct Column {
@@ -60,10 +62,13 @@ Cell seconds(const Rows& rows, std::size_t row, std::size_t scan) {
                                     readableSeconds(range.fastest), readableSeconds(range.slowest));
     if (!isNoisy(range))
         return {time, spread};
+    const QString why = spread + QStringLiteral(" Der Rechner war nebenbei beschäftigt");
+    // Heard as "99,5 ms, unsicher. Die drei Messungen liegen …": "unsicher" once, then why.
     return {time + QStringLiteral(" ⚠"),
-            spread + QStringLiteral(" Der Rechner war nebenbei beschäftigt; diese Zeit ist "
-                                    "unsicher."),
-            time + QStringLiteral(", unsicher")};
+            why + QStringLiteral("; diese Zeit ist unsicher."),
+            time + QStringLiteral(", unsicher"),
+            {},
+            why + QLatin1Char('.')};
 }
 
 Cell factor(const Rows& rows, std::size_t row, std::size_t scan) {
@@ -134,7 +139,7 @@ QVariant FiguresTable::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     // The view asks for many more roles on every paint; only these have texts to build.
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::AccessibleTextRole &&
-        role != Qt::EditRole)
+        role != Qt::EditRole && role != Qt::AccessibleDescriptionRole)
         return {};
     const Column& column = columns()[static_cast<std::size_t>(index.column())];
     const Cell cell = column.cell(m_rows, static_cast<std::size_t>(index.row()), column.scan);
@@ -147,14 +152,25 @@ QVariant FiguresTable::data(const QModelIndex& index, int role) const {
         return cell.spoken.isEmpty() ? QVariant() : cell.spoken;
     case Qt::EditRole:
         return cell.copied.isEmpty() ? cell.text : cell.copied;
+    case Qt::AccessibleDescriptionRole:
+        return cell.description.isEmpty() ? QVariant() : cell.description;
     default:
         return {};
     }
 }
 
 QVariant FiguresTable::headerData(int section, Qt::Orientation orientation, int role) const {
+    // The hidden row header is the row's number, which a screen reader reads with each cell
+    // ("100 000 007, Zeit alle, 69,9 ms") instead of Qt's row count.
+    if (orientation == Qt::Vertical && role == Qt::DisplayRole && section >= 0 &&
+        section < rowCount())
+        return groupedDigits(m_rows[static_cast<std::size_t>(section)].zahl);
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
         return columns()[static_cast<std::size_t>(section)].heading;
+    // Spoken in one breath: "Zeit alle", not "Zeit", a pause and "alle".
+    if (orientation == Qt::Horizontal && role == Qt::AccessibleTextRole)
+        return QString(columns()[static_cast<std::size_t>(section)].heading)
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (orientation == Qt::Horizontal && role == Qt::ToolTipRole) {
         const QString& tooltip = columns()[static_cast<std::size_t>(section)].tooltip;
         return tooltip.isEmpty() ? QVariant() : tooltip;

@@ -14,8 +14,9 @@ namespace faktorlupe::vergleich {
 // table in FiguresTable.cpp: Zahl, Teiler, and for each scan its candidates, its time as people
 // read it and the factor of that time to the row above ("× 2,0"), so that a doubling is read
 // off rather than worked out. A time whose measurements spread by more than 20 % is marked with
-// "⚠" (spoken as "unsicher"), and its tooltip gives the spread. Numbers are shown with their
-// thousands apart ("1 600 000 009") and, as the edit role, written plain for copying.
+// "⚠" (spoken as "unsicher"), and its tooltip gives the spread, which a screen reader reads as
+// the cell's description. Numbers are shown with their thousands apart ("1 600 000 009") and, as
+// the edit role, written plain for copying; each row's number is its header too.
 class FiguresTable final : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
