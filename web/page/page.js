@@ -43,9 +43,9 @@
     // UTF-16 units. The window refuses a paste beyond what its free memory could lay out; a
     // page cannot ask how much memory it has, and its browser freezes long before that runs
     // out: a box takes one to two seconds per million characters in Chromium (10 million held
-    // the page 7 s, 50 million 100 s), and slower machines take longer. 100 000 characters,
-    // five times the longest list a scan writes (2095133040's 1600 divisors, 20 KB), paste in a
-    // tenth of a second.
+    // the page 7 s, 50 million 100 s), and a pupil's laptop is slower still. 100 000
+    // characters, five times the longest list a scan writes (2095133040's 1600 divisors,
+    // 20 KB), paste in a fifth of a second at most.
     const longestPaste = 100000;
 
     // Room below the form for the status line, in twips.
