@@ -1,11 +1,21 @@
 // The page's worker around the engine (put before the engine's own code by emcc --pre-js): it
 // says when the engine is ready or has failed, hands each scan the texts of the page's boxes and
-// runs it. The engine posts the box writes and the scan's end itself.
+// runs it. The engine posts the box writes and the scan's end itself; the worker says beforehand
+// when its memory has grown too large to keep.
+// The heap grows to hold the boxes' texts and the engine's copies of them, and WebAssembly never
+// gives memory back: boxes of 50 million characters left the worker holding a third of a
+// gigabyte. Nothing the scans write needs more than the heap they start with (the longest list,
+// 2095133040's 1600 divisors, is 20 KB; the heap's first 16 MB take a box of about 5 million
+// characters), so a heap that has grown has held a huge text, and the page starts a fresh engine
+// once this scan has ended.
+let heapAtStart = 0;
+
 Module["onAbort"] = function () {
     postMessage({kind: "failed"});
 };
 
 Module["onRuntimeInitialized"] = function () {
+    heapAtStart = HEAPU8.length;
     postMessage({kind: "ready", failureReport: UTF8ToString(Module["_faktorlupe_failure_report"]())});
 };
 
@@ -26,7 +36,10 @@ onmessage = function (event) {
     const message = event.data;
     if (message.kind !== "scan")
         return;
-    if (!message.texts.every(function (text, box) { return receiveBox(box, text); })) {
+    const received = message.texts.every(function (text, box) { return receiveBox(box, text); });
+    if (HEAPU8.length > heapAtStart)
+        postMessage({kind: "spent"});
+    if (!received) {
         _faktorlupe_report_out_of_memory(message.row);
         return;
     }

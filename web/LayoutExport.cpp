@@ -1,6 +1,8 @@
 // Writes the main form's layout table, and the rows the page binds to it, as a script for the
 // page: the page draws its form from the very table the window is built from.
 #include "form/LayoutTable.h"
+#include "runtime/RuntimeError.h"
+#include "web/PageReports.h"
 #include "web/PageRows.h"
 
 #include <cstdio>
@@ -94,6 +96,9 @@ int main() {
     js += "  \"formPointSize\": " + number(kFormFontPointSize) + ",\n";
     js += "  \"controlFont\": " + quoted(kControlFontFamily) + ",\n";
     js += "  \"smallestFactor\": " + number(kSmallestFactor) + ",\n";
+    // For an error in the page's own code, which may come before its engine has loaded.
+    js += "  \"unexpectedReport\": " +
+          quoted(reportText(RuntimeError(ErrorNumber::InternalError, kUnexpectedOnPage))) + ",\n";
     js += "  \"controls\": [\n";
     for (std::size_t i = 0; i < kControlCount; ++i)
         js += "    " + control(kControls[i]) + (i + 1 < kControlCount ? ",\n" : "\n");

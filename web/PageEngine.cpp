@@ -6,6 +6,7 @@
 #include "scans/ResultTexts.h"
 #include "scans/Scans.h"
 #include "web/ClockStepNote.h"
+#include "web/PageReports.h"
 #include "web/PageRows.h"
 
 #include <algorithm>
@@ -97,8 +98,7 @@ ScanOutcome PageEngine::runScan(int row, const std::string& decimalSeparator) {
         outcome = reported(runtimeErrorOfCurrentException(
             "Für diese Rechnung hat der Arbeitsspeicher nicht gereicht; die Seite läuft weiter, "
             "die Zeile ist aber vielleicht unvollständig.",
-            "Auf der Seite ist ein unerwarteter Fehler aufgetreten und die Rechnung wurde "
-            "abgebrochen; die Seite läuft weiter."));
+            kUnexpectedOnPage));
     }
     // What was written before the error stays, as in the window.
     m_view.flush();

@@ -1,7 +1,9 @@
 """Debian's Chromium, headless, through chromedriver and selenium, as the page's tests and its
 benchmark drive it: as root (no sandbox), on a machine whose network is closed (nothing in the
-background that would reach for it), with a fresh profile and a German browser language."""
+background that would reach for it), with a fresh profile and a German browser language, or "C"
+as WebKitGTK reports it under LANG=C.UTF-8."""
 import atexit
+import json
 import os
 import shutil
 import tempfile
@@ -13,7 +15,7 @@ CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
 
 
-def start(width=1100, height=800):
+def start(language="de-DE", width=1100, height=800):
     profile = tempfile.mkdtemp(prefix="faktorlupe-chromium-")
     atexit.register(shutil.rmtree, profile, ignore_errors=True)
     options = webdriver.ChromeOptions()
@@ -33,4 +35,11 @@ def start(width=1100, height=800):
         options.add_argument(argument)
     options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
     service = Service(CHROMEDRIVER, env=dict(os.environ, LANGUAGE="de", LANG="de_DE.UTF-8"))
-    return webdriver.Chrome(service=service, options=options)
+    driver = webdriver.Chrome(service=service, options=options)
+    if language != "de-DE":
+        # Chromium puts only the tags it knows into navigator.language.
+        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+            Object.defineProperty(Navigator.prototype, "language", {get: () => %s});
+            Object.defineProperty(Navigator.prototype, "languages", {get: () => [%s]});"""
+            % ((json.dumps(language),) * 2)})
+    return driver

@@ -13,17 +13,40 @@
     const errorReport = document.getElementById("errorReport");
     const element = function (name) { return document.getElementById(name); };
 
+    // Numbers as the browser's language writes them. A tag Intl refuses ("C", which WebKitGTK
+    // reports under LANG=C.UTF-8) is taken as the desktop takes a C locale: a decimal point and
+    // no grouping, which is what null stands for.
+    function browserNumbers() {
+        try {
+            return new Intl.NumberFormat(navigator.language);
+        } catch (error) {
+            if (error instanceof RangeError)
+                return null;
+            throw error;
+        }
+    }
+
     // The decimal separator of the browser's language, which the stopwatch writes. Looked up at
     // the first scan: the lookup costs a first page a good part of its start.
     let decimalSeparator = null;
     function browserDecimalSeparator() {
         if (decimalSeparator === null) {
-            const decimal = new Intl.NumberFormat(navigator.language).formatToParts(1.5)
+            const numbers = browserNumbers();
+            const decimal = numbers && numbers.formatToParts(1.5)
                 .find(function (part) { return part.type === "decimal"; });
             decimalSeparator = decimal ? decimal.value : ".";
         }
         return decimalSeparator;
     }
+
+    // The longest text a box takes from a paste or a drop, counted as the window counts it, in
+    // UTF-16 units. The window refuses a paste beyond what its free memory could lay out; a
+    // page cannot ask how much memory it has, and its browser freezes long before that runs
+    // out: a box takes one to two seconds per million characters in Chromium (10 million held
+    // the page 7 s, 50 million 100 s), and a pupil's laptop is slower still. 100 000
+    // characters, five times the longest list a scan writes (2095133040's 1600 divisors,
+    // 20 KB), paste in a fifth of a second at most.
+    const longestPaste = 100000;
 
     // Room below the form for the status line, in twips.
     const statusLineHeight = 420;
@@ -58,6 +81,10 @@
     const clicks = [];
     // A scan runs, or the report of its error is open.
     let busy = false;
+    // The engine has a scan to run; its end or error comes.
+    let scanSent = false;
+    // The engine's memory grew past what it keeps: a fresh one takes over after the scan.
+    let engineSpent = false;
     let engine = null;
     let engineReady = false;
     // The report for a worker that fails outside any scan; the engine supplies its text.
@@ -108,6 +135,16 @@
         const texts = layout.boxes.map(function (box) { return element(box).value; });
         engine.postMessage({kind: "scan", row: row, texts: texts,
                             decimalSeparator: browserDecimalSeparator()});
+        scanSent = true;
+    }
+
+    // The scan's last message has come: the engine is free, or replaced when it grew too large.
+    function scanEnded() {
+        scanSent = false;
+        if (engineSpent) {
+            engine.terminate();
+            startEngine();
+        }
     }
 
     // A screen reader speaks a changed live region; the same result twice must be heard twice,
@@ -117,16 +154,52 @@
         setTimeout(function () { announcement.textContent = text; }, 100);
     }
 
+    // Reports are shown one after the other; the form is free again when the last is closed
+    // and no scan is running.
+    const reports = [];
     function showReport(report) {
-        element("errorReportText").textContent = report;
+        reports.push(report);
+        if (!errorReport.open)
+            showNextReport();
+    }
+
+    function showNextReport() {
+        element("errorReportText").textContent = reports[0];
         errorReport.showModal();
         element("errorReportOk").focus();
     }
 
     errorReport.addEventListener("close", function () {
-        setBusy(false);
-        runWaitingClicks();
+        reports.shift();
+        if (reports.length > 0) {
+            showNextReport();
+        } else if (!scanSent) {
+            setBusy(false);
+            runWaitingClicks();
+        }
     });
+
+    // An error in the page's own code, in a click or in a message of the engine, is reported as
+    // the window reports the errors nobody foresaw; the click it broke is dropped and the page
+    // goes on. The browser's console still shows it.
+    window.addEventListener("error", function () { showReport(layout.unexpectedReport); });
+    window.addEventListener("unhandledrejection", function () {
+        showReport(layout.unexpectedReport);
+    });
+
+    // As the window's: a paste or a drop longer than a box takes is refused with a message.
+    function refuseLongPaste(event) {
+        const data = event.clipboardData || event.dataTransfer;
+        const length = data ? data.getData("text/plain").length : 0;
+        if (length <= longestPaste)
+            return;
+        event.preventDefault();
+        const numbers = browserNumbers();
+        showReport("Der Text mit " + (numbers ? numbers.format(length) : String(length)) +
+                   " Zeichen ist zu lang für den freien Arbeitsspeicher und wurde nicht eingefügt.");
+    }
+    form.addEventListener("paste", refuseLongPaste, true);
+    form.addEventListener("drop", refuseLongPaste, true);
     element("errorReportOk").addEventListener("click", function () { errorReport.close(); });
 
     function onEngineMessage(event) {
@@ -151,12 +224,19 @@
             element(row.scan).setAttribute("aria-description", message.announcement);
             element(row.time).setAttribute("aria-description", message.spokenFigures);
             announce(message.announcement);
-            setBusy(false);
-            runWaitingClicks();
+            scanEnded();
+            if (!errorReport.open) {
+                setBusy(false);
+                runWaitingClicks();
+            }
             break;
         }
         case "error":
+            scanEnded();
             showReport(message.report);
+            break;
+        case "spent":
+            engineSpent = true;
             break;
         }
     }
@@ -168,6 +248,7 @@
         if (worker !== engine)
             return;
         worker.terminate();
+        scanSent = false;
         if (!engineReady) {
             engine = null;
             element("engineMissing").hidden = false;
@@ -185,6 +266,7 @@
         const worker = new Worker(url);
         engine = worker;
         engineReady = false;
+        engineSpent = false;
         worker.onmessage = function (event) {
             if (event.data.kind === "ready" || event.data.kind === "failed")
                 URL.revokeObjectURL(url);
