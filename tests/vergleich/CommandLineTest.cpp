@@ -312,14 +312,15 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // Killed in the middle of saving, held by strace after a call: after fsync, while the new file
-// is whole, and after linkat, when it has its hidden name. The old file stays as it was, and
+// is whole, and after linkat, when it has its hidden name. The 3 s held leave the watcher time
+// to see the call and send the signal on a loaded machine. The old file stays as it was, and
 // nothing else is left in the folder.
 const char* const kKilledAfter = R"sh(
 call=$1 signal=$2 program=$3
 cd folder && printf 'alt\n' >werte.csv || exit 1
 (until grep -q "$call(" ../trace 2>/dev/null; do sleep 0.05; done
  kill -s "$signal" "$(grep "$call(" ../trace | cut -d' ' -f1 | head -n 1)") &
-strace -f -qq -o ../trace -e trace="$call" -e inject="$call":delay_exit=2000000 \
+strace -f -qq -o ../trace -e trace="$call" -e inject="$call":delay_exit=3000000 \
     "$program" 11 --csv werte.csv >/dev/null
 status=$?
 grep -q "$call(" ../trace || {

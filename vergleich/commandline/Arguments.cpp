@@ -37,7 +37,7 @@ QString checkFileOptions(const QCommandLineParser& parser) {
     for (const QString& option : {kCsv, kSpreadsheetCsv, kChart}) {
         const QStringList values = parser.values(option);
         if (values.size() > 1)
-            return QStringLiteral("--%1 steht mehrmals da; jede Ausgabe geht in eine Datei.")
+            return QStringLiteral("--%1 darf nur einmal stehen: es schreibt eine einzige Datei.")
                 .arg(option);
         if (values.size() == 1 && values.first().isEmpty())
             return QStringLiteral("Nach --%1 muss ein Dateiname stehen; dort steht ein leerer.")

@@ -20,9 +20,10 @@ QString cannotWrite(const QString& path, int errorNumber) {
 }
 
 QString foreignLink(const QString& path) {
-    return QStringLiteral("Die Datei %1 wird nicht geschrieben: sie ist eine Verknüpfung in einem "
-                          "Ordner, in den alle schreiben dürfen (wie /tmp), und sie gehört weder "
-                          "Ihnen noch dem Besitzer des Ordners.")
+    return QStringLiteral("Die Datei %1 wird nicht geschrieben: sie ist die Verknüpfung eines "
+                          "anderen Benutzers in einem Ordner, in den alle schreiben dürfen (wie "
+                          "/tmp), und solchen Verknüpfungen folgt das Programm nicht, wie das "
+                          "System selbst.")
         .arg(path);
 }
 
