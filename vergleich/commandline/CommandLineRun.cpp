@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <iterator>
 
 namespace faktorlupe::vergleich {
 namespace {
