@@ -5,6 +5,7 @@
 #include "vergleich/commandline/CommandLineRun.h"
 #include "vergleich/commandline/ExitStatus.h"
 #include "vergleich/measurement/DefaultSeries.h"
+#include "vergleich/output/NativeNames.h"
 #include "vergleich/window/WindowRun.h"
 
 #include <QApplication>
@@ -14,10 +15,11 @@ using namespace faktorlupe::vergleich;
 
 namespace {
 
+// The file names in it keep their bytes, also those that are not UTF-8.
 QStringList commandLineOf(int argc, char* argv[]) {
     QStringList commandLine;
     for (int i = 0; i < argc; ++i)
-        commandLine << QString::fromLocal8Bit(argv[i]);
+        commandLine << textOfNativeName(QByteArray(argv[i]));
     return commandLine;
 }
 

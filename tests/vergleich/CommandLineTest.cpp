@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -107,7 +108,16 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{"UnwritableSpreadsheetCsv", {"12", "--csv-de", "/nicht/vorhanden/w.csv"}},
         BadArguments{"UnwritableChart", {"12", "--chart", "/nicht/vorhanden/chart.png"}},
         BadArguments{"CsvThroughALinkToNowhere", {"12", "--csv", kCsv}, "werte.csv"},
-        BadArguments{"ChartExtension", {"12", "--chart", "chart.jpg", "--csv", kCsv}}),
+        BadArguments{"ChartExtension", {"12", "--chart", "chart.jpg", "--csv", kCsv}},
+        BadArguments{"EmptyCsvName", {"12", "--csv", ""}},
+        BadArguments{"EmptyCsvNameAfterAnEqualsSign", {"12", "--csv="}},
+        BadArguments{"EmptySpreadsheetCsvName", {"12", "--csv-de", ""}},
+        BadArguments{"CsvTwice", {"12", "--csv", "a.csv", "--csv", "b.csv"}},
+        BadArguments{"CsvAndChartInOneFile", {"12", "--csv", "x.png", "--chart", "x.png"}},
+        BadArguments{"BothCsvsInOneFile", {"12", "--csv", "a.csv", "--csv-de", "a.csv"}},
+        BadArguments{"OneFileNamedTwoWays", {"12", "--csv", "./a.csv", "--csv-de", "a.csv"}},
+        BadArguments{"NameLongerThanTheSystemTakes", {"12", "--csv", QString(256, 'n')}},
+        BadArguments{"CsvToStandardInput", {"12", "--csv", "/dev/stdin"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandLineTest, HelpIsGerman) {
@@ -226,6 +236,134 @@ INSTANTIATE_TEST_SUITE_P(
                       FullDisk{"SvgChart", {"11", "--chart", "chart.svg"}, "chart.svg"},
                       FullDisk{"SpreadsheetCsv", {"11", "--csv-de", "werte.csv"}, "werte.csv"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// faktorlupe-vergleich ("$0") started by sh in an empty folder, for what only a shell sets up:
+// descriptors, pipes, names that are not UTF-8, links of another user (who exits 77 unless root).
+struct ShellRun {
+    const char* name;
+    const char* script;
+    int status;
+    const char* said;     // what standard error says in part; nothing where nullptr
+    const char* outStart; // how the file "out" begins afterwards
+    bool csvInOut;
+};
+
+class ShellRunTest : public ::testing::TestWithParam<ShellRun> {};
+
+TEST_P(ShellRunTest, WritesWhereTheNameLeads) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QProcess process;
+    process.setWorkingDirectory(folder.path());
+    process.start("sh", {"-c", GetParam().script, FAKTORLUPE_VERGLEICH});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    const std::string err = process.readAllStandardError().toStdString();
+    if (process.exitCode() == 77)
+        GTEST_SKIP() << "only root can lend a link to another user: " << err;
+    EXPECT_EQ(process.exitCode(), GetParam().status) << err;
+    EXPECT_TRUE(GetParam().said ? err.find(GetParam().said) != std::string::npos : err.empty())
+        << err;
+    QFile out(QDir(folder.path()).filePath("out"));
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    const QByteArray content = out.readAll();
+    EXPECT_TRUE(content.startsWith(GetParam().outStart)) << content.toStdString();
+    EXPECT_EQ(content.startsWith("zahl,teiler,") || content.contains("\nzahl,teiler,"),
+              GetParam().csvInOut);
+}
+
+#define OLD_OUT "printf 'alt\\n' >out; "
+#define SHARED_LINK "mkdir -m 1777 shared && ln -s ../out shared/w.csv && "
+INSTANTIATE_TEST_SUITE_P(
+    Vergleich, ShellRunTest,
+    ::testing::Values(
+        ShellRun{"CsvAfterTheTableInTheFileOfStandardOutput", "\"$0\" 11 --csv /dev/stdout >out", 0,
+                 nullptr, "      Zahl", true},
+        ShellRun{"CsvAppendedThroughStandardError", OLD_OUT "\"$0\" 11 --csv /dev/stderr 2>>out", 0,
+                 nullptr, "alt\nzahl,teiler,", true},
+        ShellRun{"CsvThroughAPipe", "\"$0\" 11 --csv /dev/fd/1 | cat >out", 0, nullptr,
+                 "      Zahl", true},
+        ShellRun{"CsvAppendedThroughADescriptor", OLD_OUT "\"$0\" 11 --csv /proc/self/fd/3 3>>out",
+                 0, nullptr, "alt\nzahl,", true},
+        ShellRun{"ADescriptorThatTakesNothing", ": >out; \"$0\" 11 --csv /dev/fd/3 3>/dev/full", 1,
+                 "kein Platz", "", false},
+        ShellRun{"FilesWrittenAfterTheReaderOfTheTableHasGone",
+                 "{ \"$0\" 11 --csv out; echo $? >status; } | true; exit $(cat status)", 1,
+                 "liest nicht mehr", "zahl,teiler,", true},
+        ShellRun{"FilesWrittenAfterTheTableFailed", "\"$0\" 11 --csv out >/dev/full", 1,
+                 "kein Platz", "zahl,teiler,", true},
+        ShellRun{"TheLongestName", "n=$(printf %0255d 0); \"$0\" 11 --csv $n && mv $n out", 0,
+                 nullptr, "zahl,teiler,", true},
+        ShellRun{"ANameThatIsNotUtf8",
+                 "n=$(printf '\\377\\376.csv'); \"$0\" 11 --csv $n >/dev/null && mv $n out", 0,
+                 nullptr, "zahl,teiler,", true},
+        ShellRun{"ALinkSomeoneElsePlantedInASharedFolder",
+                 OLD_OUT SHARED_LINK "chown -h 65534 shared/w.csv || exit 77; "
+                                     "\"$0\" 11 --csv shared/w.csv",
+                 2, "Verknüpfung", "alt\n", false},
+        ShellRun{"OnesOwnLinkInASharedFolder", SHARED_LINK "\"$0\" 11 --csv shared/w.csv", 0,
+                 nullptr, "zahl,teiler,", true},
+        ShellRun{"TheSharedFolderOwnersLink",
+                 SHARED_LINK "chown -h 65534 shared shared/w.csv || exit 77; "
+                             "\"$0\" 11 --csv shared/w.csv",
+                 0, nullptr, "zahl,teiler,", true},
+        ShellRun{"OneFileThroughALink",
+                 OLD_OUT "ln -s out l.csv; \"$0\" 11 --csv out --csv-de l.csv", 2, "beide", "alt\n",
+                 false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Killed in the middle of saving, held by strace after a call: after fsync, while the new file
+// is whole, and after linkat, when it has its hidden name. The 3 s held leave the watcher time
+// to see the call and send the signal on a loaded machine. The old file stays as it was, and
+// nothing else is left in the folder.
+const char* const kKilledAfter = R"sh(
+call=$1 signal=$2 program=$3
+cd folder && printf 'alt\n' >werte.csv || exit 1
+(until grep -q "$call(" ../trace 2>/dev/null; do sleep 0.05; done
+ kill -s "$signal" "$(grep "$call(" ../trace | cut -d' ' -f1 | head -n 1)") &
+strace -f -qq -o ../trace -e trace="$call" -e inject="$call":delay_exit=3000000 \
+    "$program" 11 --csv werte.csv >/dev/null
+status=$?
+grep -q "$call(" ../trace || {
+    kill $ !;
+    exit 77;
+}
+exit $status
+)sh";
+
+struct Kill {
+    const char* call;
+    const char* signal;
+    int number;
+};
+
+class KilledWhileSavingTest : public ::testing::TestWithParam<Kill> {};
+
+TEST_P(KilledWhileSavingTest, LeavesTheOldFileAndNothingElse) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid() && QDir(folder.path()).mkdir("folder"));
+    QProcess process;
+    process.setWorkingDirectory(folder.path());
+    process.start(
+        "sh", {"-c", kKilledAfter, "sh", GetParam().call, GetParam().signal, FAKTORLUPE_VERGLEICH});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    if (process.exitCode() == 77)
+        GTEST_SKIP() << "no " << GetParam().call << " on this file system";
+    EXPECT_EQ(process.exitCode(), 128 + GetParam().number) << process.readAllStandardError().data();
+    const QDir here(QDir(folder.path()).filePath("folder"));
+    EXPECT_EQ(here.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{kCsv});
+    QFile old(here.filePath(kCsv));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "alt\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Vergleich, KilledWhileSavingTest,
+                         ::testing::Values(Kill{"fsync", "TERM", SIGTERM},
+                                           Kill{"linkat", "INT", SIGINT},
+                                           Kill{"linkat", "HUP", SIGHUP}),
+                         [](const auto& info) {
+                             return std::string(info.param.call) + info.param.signal;
+                         });
 
 TEST(CommandLineTest, ATableThatCannotBeWrittenFails) {
     QProcess process;

@@ -512,6 +512,7 @@ struct Saving {
     QMessageBox::StandardButton answer; // NoButton where no question is expected
     const char* written;                // the file written, or none
     const char* startsWith;             // what the written file begins with
+    const char* link = nullptr;         // a link of this name to the existing file
 };
 
 class SaveTest : public ComparisonWindowTest, public ::testing::WithParamInterface<Saving> {};
@@ -526,6 +527,9 @@ TEST_P(SaveTest, WritesWhatTheUserChose) {
         QFile file(here.filePath(saving.existing));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(old);
+    }
+    if (saving.link) {
+        ASSERT_TRUE(QFile::link(saving.existing, here.filePath(saving.link)));
     }
     window->measure({11});
     source->deliver(figuresOf(11));
@@ -556,7 +560,7 @@ TEST_P(SaveTest, WritesWhatTheUserChose) {
             << "asked: " << question.toStdString();
     }
     QStringList expected;
-    for (const char* file : {saving.existing, saving.written})
+    for (const char* file : {saving.existing, saving.written, saving.link})
         if (file && !expected.contains(file))
             expected << file;
     expected.sort();
@@ -584,7 +588,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Saving{"ForASpreadsheet", 3, "messung", nullptr, QMessageBox::NoButton,
                              "messung.csv", "\xEF\xBB\xBFZahl;Teiler;Kandidaten alle;"},
                       Saving{"ForASpreadsheetWithItsEndingTyped", 3, "m.csv", nullptr,
-                             QMessageBox::NoButton, "m.csv", "\xEF\xBB\xBFZahl;"}),
+                             QMessageBox::NoButton, "m.csv", "\xEF\xBB\xBFZahl;"},
+                      Saving{"AsksByTheFileALinkLeadsTo", 2, "verweis.csv", "messung.csv",
+                             QMessageBox::Yes, "messung.csv", "zahl,teiler,", "verweis.csv"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The real worker: a window closed in the middle of a measurement takes its worker with it, and

@@ -31,6 +31,21 @@ QString checkChartPath(const QString& path) {
     return {};
 }
 
+// Each file option once and with a name: "--csv a.csv --csv b.csv" would write only b.csv, and
+// "--csv=" or --csv "" (an empty variable in a script) nothing at all.
+QString checkFileOptions(const QCommandLineParser& parser) {
+    for (const QString& option : {kCsv, kSpreadsheetCsv, kChart}) {
+        const QStringList values = parser.values(option);
+        if (values.size() > 1)
+            return QStringLiteral("--%1 darf nur einmal stehen: es schreibt eine einzige Datei.")
+                .arg(option);
+        if (values.size() == 1 && values.first().isEmpty())
+            return QStringLiteral("Nach --%1 muss ein Dateiname stehen; dort steht ein leerer.")
+                .arg(option);
+    }
+    return {};
+}
+
 } // namespace
 
 QString helpText() {
@@ -103,6 +118,8 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
         (parser.isSet(kCsv) || parser.isSet(kSpreadsheetCsv) || parser.isSet(kChart)))
         return QStringLiteral("--csv, --csv-de und --chart gelten nur ohne --fenster; im Fenster "
                               "speichert »Speichern …« die Messwerte und das Diagramm.");
+    if (QString error = checkFileOptions(parser); !error.isEmpty())
+        return error;
     if (parser.isSet(kCsv))
         arguments.csvPath = parser.value(kCsv);
     if (parser.isSet(kSpreadsheetCsv))

@@ -24,8 +24,9 @@ struct Arguments {
 // Reads the command line (the program name first). Returns an empty error when the arguments are
 // sound; otherwise a German sentence saying what is wrong: a number that is not one from 2 to
 // 2147483647, an unknown option, a chart without .png or .svg, --csv, --csv-de or --chart beside
-// --fenster.
-// Whether the files can be written is for the run to check, before it measures.
+// --fenster, twice or with an empty name.
+// Whether the files can be written, and whether two options name one file, is for the run to
+// check, before it measures: only the system knows where links lead.
 QString parseArguments(const QStringList& commandLine, Arguments& arguments);
 
 // The German text of --help.

@@ -9,8 +9,10 @@
 #include "vergleich/output/SpreadsheetCsv.h"
 
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <iterator>
 
 namespace faktorlupe::vergleich {
 namespace {
@@ -21,16 +23,43 @@ void keepOnlyQtErrors(QtMsgType type, const QMessageLogContext&, const QString& 
         std::fprintf(stderr, "%s\n", message.toUtf8().constData());
 }
 
+struct Output {
+    QString option;
+    QString path;
+};
+
+// What can be checked is checked before the measurement, which may take minutes: that each file
+// can be written, and that no two options write one file, also where the names differ
+// ("./a.csv" and "a.csv", or a link and the file it leads to), which would leave only the last.
+QString checkOutputs(const Arguments& arguments) {
+    const Output outputs[] = {{QStringLiteral("--csv"), arguments.csvPath},
+                              {QStringLiteral("--csv-de"), arguments.spreadsheetCsvPath},
+                              {QStringLiteral("--chart"), arguments.chartPath}};
+    QString written[std::size(outputs)];
+    for (std::size_t i = 0; i < std::size(outputs); ++i) {
+        if (outputs[i].path.isEmpty())
+            continue;
+        if (const QString problem = checkWritable(outputs[i].path); !problem.isEmpty())
+            return problem;
+        written[i] = fileWrittenFor(outputs[i].path);
+        for (std::size_t j = 0; j < i; ++j)
+            if (!written[j].isEmpty() && written[j] == written[i])
+                return QStringLiteral("%1 und %2 schreiben beide in die Datei %3; jede Ausgabe "
+                                      "braucht eine eigene.")
+                    .arg(outputs[j].option, outputs[i].option, outputs[i].path);
+    }
+    return {};
+}
+
 } // namespace
 
 int measureAndWrite(int& argc, char* argv[], const Arguments& arguments,
                     const std::vector<std::int32_t>& numbers) {
-    // What can be checked is checked before the measurement, which may take minutes.
-    for (const QString& path :
-         {arguments.csvPath, arguments.spreadsheetCsvPath, arguments.chartPath})
-        if (!path.isEmpty())
-            if (const QString problem = checkWritable(path); !problem.isEmpty())
-                return fail(problem, kBadArguments);
+    if (const QString problem = checkOutputs(arguments); !problem.isEmpty())
+        return fail(problem, kBadArguments);
+    // A reader that has gone (| head, less quit early) makes a write fail with EPIPE instead of
+    // ending the program unasked: the files are still written, and the failure is reported.
+    std::signal(SIGPIPE, SIG_IGN);
 
     // The chart is drawn off screen: no display is needed or used.
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -5,10 +5,12 @@
 
 namespace faktorlupe::vergleich {
 
-// Files written whole or not at all. The new content goes into a file of its own beside the old
-// one and takes the old one's place only once all of it is on the disk, so that a full disk or a
-// failing device leaves an old file as it was. A name that is a link writes the file the link
-// leads to, as writing to it always did.
+// Files written whole or not at all (FileReplacement.h): a full disk, a failing device or a kill
+// leaves an old file as it was. A name that is a link writes the file the link leads to, as
+// writing to it always did, except a link in a shared folder that someone else planted
+// (WriteTarget.h). A name of a descriptor of this process (/dev/stdout, /dev/fd/3) is written
+// through that descriptor, after what it has taken already, and never replaced. Names carry
+// their bytes as NativeNames.h describes.
 
 // Writes the bytes to the path that way. Returns an empty text on success, else a German sentence
 // that names the path and the reason and says that an old file of that name is unchanged.
@@ -18,6 +20,11 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes);
 // command line to refuse a file it cannot write before a long measurement rather than after it.
 // Returns an empty text when it could, else a German sentence saying why not.
 QString checkWritable(const QString& path);
+
+// The file writing the path would write, every link followed: "/home/anna/notizen.txt" for a
+// link werte.csv that leads there; for a descriptor its name in /proc/self/fd. Empty where
+// writing the path would fail.
+QString fileWrittenFor(const QString& path);
 
 // Why a call of the system failed, in German words for its error number: "auf dem Datenträger
 // ist kein Platz mehr" for ENOSPC; the system's own text for a number without German words here.

@@ -1,5 +1,7 @@
 #include "vergleich/window/SaveDialog.h"
 
+#include "vergleich/output/FileWriting.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -64,11 +66,15 @@ public:
     }
 
 private:
+    // By the file that would be replaced: for a link werte.csv leading to /home/anna/notizen.txt
+    // that one, with its whole path.
     bool replaceAllowed(const QString& path) {
+        const QString real = fileWrittenFor(path);
+        const bool link = !real.isEmpty() && real != QFileInfo(path).absoluteFilePath();
         QMessageBox question(
             QMessageBox::Question, windowTitle(),
             QStringLiteral("Die Datei »%1« gibt es schon. Soll sie ersetzt werden?")
-                .arg(QFileInfo(path).fileName()),
+                .arg(link ? real : QFileInfo(path).fileName()),
             QMessageBox::Yes | QMessageBox::No, this);
         question.button(QMessageBox::Yes)->setText(QStringLiteral("&Ersetzen"));
         question.button(QMessageBox::No)->setText(QStringLiteral("&Nicht ersetzen"));
