@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <spawn.h>
 #include <string>
 #include <sys/socket.h>
@@ -58,15 +60,21 @@ std::vector<char*> pointersTo(std::vector<std::string>& texts) {
     return pointers;
 }
 
+// A window that has ended is collected at once, so that it does not linger as a zombie, which
+// `kill -0` still finds, until the next Ctrl+L or the end of the main window.
+void collectWhenEnded(pid_t window) {
+    if (waitpid(window, nullptr, WNOHANG) == 0)
+        QTimer::singleShot(100, [window] { collectWhenEnded(window); });
+}
+
 } // namespace
 
 ComparisonLauncher::ComparisonLauncher(QString programFolder)
     : m_programFolder(std::move(programFolder)) {}
 
-// The window sees its input end and stays open; the system collects it once it ends.
+// The window sees its input end and stays open.
 ComparisonLauncher::~ComparisonLauncher() {
-    if (m_numbers >= 0)
-        close(m_numbers);
+    forget();
 }
 
 QString ComparisonLauncher::open(const QString& inputText) {
@@ -93,11 +101,8 @@ QString ComparisonLauncher::open(const QString& inputText) {
     return QStringLiteral("Laufzeitvergleich für %1 geöffnet.").arg(number);
 }
 
-bool ComparisonLauncher::running() {
-    if (m_window > 0 && waitpid(m_window, nullptr, WNOHANG) == 0)
-        return true;
-    forget();
-    return false;
+bool ComparisonLauncher::running() const {
+    return m_numbers >= 0;
 }
 
 // Without waiting: a window that takes nothing more is left alone, and a new one started.
@@ -135,16 +140,21 @@ bool ComparisonLauncher::start(const QString& program, std::int32_t number) {
         close(ends[0]);
         return false;
     }
-    m_window = window;
     m_numbers = ends[0];
+    // The window writes nothing there: its end of the socket closes as the window ends.
+    m_ended = std::make_unique<QSocketNotifier>(m_numbers, QSocketNotifier::Read);
+    QObject::connect(m_ended.get(), &QSocketNotifier::activated, m_ended.get(), [this, window] {
+        forget();
+        collectWhenEnded(window);
+    });
     return true;
 }
 
 void ComparisonLauncher::forget() {
+    m_ended.reset();
     if (m_numbers >= 0)
         close(m_numbers);
     m_numbers = -1;
-    m_window = -1;
 }
 
 } // namespace faktorlupe

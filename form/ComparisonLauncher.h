@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <cstdint>
-#include <sys/types.h>
+#include <memory>
+
+class QSocketNotifier;
 
 namespace faktorlupe {
 
@@ -28,14 +30,14 @@ public:
     QString open(const QString& inputText);
 
 private:
-    bool running();
+    bool running() const;
     bool handOver(std::int32_t number);
     bool start(const QString& program, std::int32_t number);
     void forget();
 
     QString m_programFolder;
-    pid_t m_window = -1;
     int m_numbers = -1; // the launcher's end of the window's standard input
+    std::unique_ptr<QSocketNotifier> m_ended;
 };
 
 } // namespace faktorlupe
