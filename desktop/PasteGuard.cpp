@@ -190,14 +190,7 @@ protected:
         const std::optional<Paste> paste = pasteOf(watched, *event);
         if (!paste)
             return false;
-        const bool dragged = event->type() == QEvent::DragEnter ||
-                             event->type() == QEvent::DragMove || event->type() == QEvent::Drop;
-        // A drag's text is read as it enters the box, and that is what it drops.
-        if (!dragged || event->type() == QEvent::DragEnter || !m_dragged)
-            m_dragged.emplace(readOnce(paste->data));
-        const QString text = *m_dragged;
-        if (!dragged || event->type() == QEvent::Drop)
-            m_dragged.reset();
+        const QString text = textOf(*event, *paste);
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
             dragOver(*watched, static_cast<QDragMoveEvent&>(*event), text);
             return true;
@@ -211,6 +204,18 @@ protected:
     }
 
 private:
+    // A drag's text is read as it enters the box, and that is what it shows and drops.
+    QString textOf(const QEvent& event, const Paste& paste) {
+        if (event.type() == QEvent::KeyPress || event.type() == QEvent::MouseButtonRelease)
+            return readOnce(paste.data);
+        if (event.type() == QEvent::DragEnter || !m_dragged)
+            m_dragged.emplace(readOnce(paste.data));
+        const QString text = *m_dragged;
+        if (event.type() == QEvent::Drop)
+            m_dragged.reset();
+        return text;
+    }
+
     // The box shows where a drop would go, from a copy of the text: it reads no dragged data
     // itself either.
     void dragOver(QObject& target, QDragMoveEvent& drag, const QString& text) {
