@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 #include <vector>
 
 #if defined(__GLIBC__)
@@ -25,25 +26,69 @@ struct HeldNote {
 // Only touched on the main thread while the QApplication is made.
 std::vector<HeldNote>* heldNotes = nullptr;
 const char* startingProgram = "";
+QString askedPlatform;
 
-QByteArray whichDisplay() {
-    QByteArray which;
-    for (const char* variable : {"WAYLAND_DISPLAY", "DISPLAY"})
-        if (const QByteArray value = qgetenv(variable); !value.isEmpty())
-            which += (which.isEmpty() ? "" : ", ") + QByteArray(variable) + '=' + value;
-    return which.isEmpty() ? QByteArray("weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt") : which;
+// The platform Qt is asked for, as Qt itself reads it: -platform NAME, else QT_QPA_PLATFORM, else
+// Debian's default, X11.
+QString platformAsked(int argc, char* argv[]) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string_view(argv[i]) == "-platform" || std::string_view(argv[i]) == "--platform")
+            return QString::fromLocal8Bit(argv[i + 1]);
+    const QString variable = qEnvironmentVariable("QT_QPA_PLATFORM");
+    return variable.isEmpty() ? QStringLiteral("xcb") : variable;
+}
+
+// The variable naming the display, for the two platforms that read one: "DISPLAY=:87".
+QString whichDisplay() {
+    const char* variable = askedPlatform.startsWith(QLatin1String("wayland")) ? "WAYLAND_DISPLAY"
+                           : askedPlatform.startsWith(QLatin1String("xcb"))   ? "DISPLAY"
+                                                                              : nullptr;
+    if (variable == nullptr)
+        return {};
+    const QString value = qEnvironmentVariable(variable);
+    return value.isEmpty() ? QStringLiteral("%1 ist nicht gesetzt").arg(QLatin1String(variable))
+                           : QStringLiteral("%1=%2").arg(QLatin1String(variable), value);
+}
+
+// What Qt said about the platform, without its advice to reinstall the program: "could not
+// connect to display :87", "Failed to create wl_display (No such file or directory)", or, for a
+// platform it does not know, the ones it knows.
+QString qtsReason(const QString& fatal) {
+    QStringList reasons;
+    bool unknown = false;
+    for (const HeldNote& note : *heldNotes) {
+        if (note.category == "qt.qpa.plugin")
+            unknown = unknown || note.message.startsWith(QLatin1String("Could not find"));
+        else if (note.type != QtDebugMsg && note.type != QtInfoMsg)
+            reasons << note.message.trimmed().chopped(note.message.trimmed().endsWith('.') ? 1 : 0);
+    }
+    const QString known = QStringLiteral("Available platform plugins are: ");
+    if (unknown && fatal.contains(known))
+        return QStringLiteral("Qt kennt sie nicht, nur %1")
+            .arg(fatal.section(known, 1).trimmed().chopped(1));
+    return reasons.isEmpty() ? QString()
+                             : QStringLiteral("Qt: ") + reasons.join(QStringLiteral("; "));
+}
+
+[[noreturn]] void endWithoutScreen(const QString& fatal) {
+    QStringList details = {whichDisplay(), qtsReason(fatal)};
+    details.removeAll(QString());
+    const QString sentence =
+        QStringLiteral("%1: Über die Plattform »%2« ließ sich keine grafische Anzeige erreichen%3; "
+                       "das Fenster braucht eine.\n")
+            .arg(QString::fromUtf8(startingProgram), askedPlatform,
+                 details.isEmpty()
+                     ? QString()
+                     : QStringLiteral(" (%1)").arg(details.join(QStringLiteral("; "))));
+    std::fputs(sentence.toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+    std::_Exit(kNoDisplay);
 }
 
 // Qt's only fatal message while it starts is the one about a platform it could not start.
 void holdWhileStarting(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr,
-                     "%s: Es ließ sich keine grafische Anzeige erreichen (%s); das Fenster braucht "
-                     "eine.\n",
-                     startingProgram, whichDisplay().constData());
-        std::fflush(stderr);
-        std::_Exit(kNoDisplay);
-    }
+    if (type == QtFatalMsg)
+        endWithoutScreen(message);
     heldNotes->push_back(
         {type, context.file, context.function, context.category, context.line, message});
 }
@@ -68,9 +113,14 @@ std::unique_ptr<QApplication> startDesktopApplication(int& argc, char* argv[],
     std::vector<HeldNote> held;
     heldNotes = &held;
     startingProgram = program;
+    askedPlatform = platformAsked(argc, argv);
     const QtMessageHandler previous = qInstallMessageHandler(holdWhileStarting);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
+    // A platform that starts without a screen (linuxfb without a framebuffer) leaves Qt to abort
+    // at the first window, or to crash where a widget asks for its screen.
+    if (QGuiApplication::screens().isEmpty())
+        endWithoutScreen({});
     heldNotes = nullptr;
     for (const HeldNote& note : held) {
         const auto text = [](const QByteArray& bytes) {

@@ -1,18 +1,21 @@
 #include "desktop/PasteGuard.h"
 
 #include "desktop/LongText.h"
+#include "desktop/PastedText.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextEdit>
-#include <algorithm>
 #include <optional>
 #include <sys/mman.h>
 
@@ -51,34 +54,40 @@ QString textOf(const QMimeData* data) {
     return data != nullptr && data->hasText() ? data->text() : QString();
 }
 
+const QMimeData* clipboardData(QClipboard::Mode mode) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard->mimeData(mode == QClipboard::Selection && clipboard->supportsSelection()
+                                   ? QClipboard::Selection
+                                   : QClipboard::Clipboard);
+}
+
 std::optional<Paste> pasteOf(QObject* watched, QEvent& event) {
     QWidget* box = textBox(watched);
     if (box == nullptr)
         return std::nullopt;
-    QClipboard* clipboard = QGuiApplication::clipboard();
     switch (event.type()) {
     case QEvent::KeyPress: {
         const auto& key = static_cast<const QKeyEvent&>(event);
         if (!key.matches(QKeySequence::Paste))
             return std::nullopt;
         const bool selection = key.key() == Qt::Key_Insert &&
-                               key.modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) &&
-                               clipboard->supportsSelection();
-        return Paste{box,
-                     clipboard->mimeData(selection ? QClipboard::Selection : QClipboard::Clipboard),
+                               key.modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+        return Paste{box, clipboardData(selection ? QClipboard::Selection : QClipboard::Clipboard),
                      std::nullopt};
     }
     case QEvent::MouseButtonRelease: {
         const auto& mouse = static_cast<const QMouseEvent&>(event);
-        if (mouse.button() != Qt::MiddleButton || !clipboard->supportsSelection())
+        if (mouse.button() != Qt::MiddleButton ||
+            !QGuiApplication::clipboard()->supportsSelection())
             return std::nullopt;
-        return Paste{box, clipboard->mimeData(QClipboard::Selection), mouse.position().toPoint()};
+        return Paste{box, clipboardData(QClipboard::Selection), mouse.position().toPoint()};
     }
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::Drop: {
         const auto& drop = static_cast<const QDropEvent&>(event);
-        // A box that moves its own selection finishes the move itself.
+        // A box that moves its own selection finishes the move itself, from the data its own
+        // drag holds.
         if (drop.source() == box)
             return std::nullopt;
         return Paste{box, drop.mimeData(), drop.position().toPoint()};
@@ -99,6 +108,13 @@ bool memoryFor(qsizetype bytes) {
     return true;
 }
 
+bool roomFor(const QWidget& box, const QString& text) {
+    const qsizetype perCharacter = qobject_cast<const QLineEdit*>(&box) != nullptr
+                                       ? kLineBoxBytesPerCharacter
+                                       : kMultiLineBoxBytesPerCharacter;
+    return text.size() <= kLongText || memoryFor(text.size() * perCharacter);
+}
+
 void refuse(QWidget& box, qsizetype length) {
     auto* message = new QMessageBox(
         QMessageBox::Warning, box.window()->windowTitle(),
@@ -110,21 +126,53 @@ void refuse(QWidget& box, qsizetype length) {
     message->open();
 }
 
-// The paste as a line box makes it, replacing the selection and cut at the box's longest text,
-// but in one piece.
-void insertAtOnce(QLineEdit& box, const QString& pasted, std::optional<QPoint> at) {
-    if (at) {
-        box.deselect();
-        box.setCursorPosition(box.cursorPositionAt(*at));
+// The text a paste brings, read once: the box never reads the clipboard or the dragged data
+// itself, since between two reads they can go. On X11, after "QXcbClipboard::setMimeData: Cannot
+// set X11 selection owner", a result box read clipboard data that had lost every format in
+// between and crashed. None where the data carries no text.
+QString readOnce(const QMimeData* data) {
+    return carriesNothing(data) ? QString() : textOf(data);
+}
+
+bool paste(QWidget& box, const QString& text, std::optional<QPoint> at) {
+    if (text.isNull())
+        return false;
+    if (!roomFor(box, text)) {
+        refuse(box, text.size());
+        return false;
     }
-    QString text = box.text();
-    const qsizetype start = box.hasSelectedText() ? box.selectionStart() : box.cursorPosition();
-    const qsizetype removed = box.hasSelectedText() ? box.selectedText().size() : 0;
-    const QString inserted =
-        pasted.left(std::max<qsizetype>(0, box.maxLength() - (text.size() - removed)));
-    text.replace(start, removed, inserted);
-    box.setText(text);
-    box.setCursorPosition(static_cast<int>(start + inserted.size()));
+    return pasteInto(box, text, at);
+}
+
+// The box's own menu, whose "Einfügen" pastes as the keys do.
+QMenu* menuOf(QWidget& box, const QPoint& at) {
+    if (auto* line = qobject_cast<QLineEdit*>(&box))
+        return line->createStandardContextMenu();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(&box))
+        return plain->createStandardContextMenu(at);
+    return static_cast<QTextEdit&>(box).createStandardContextMenu(at);
+}
+
+// Its "Einfügen", which names the paste keys after a tab, as the box's menus in Qt 6.4 do.
+QAction* pasteActionOf(const QMenu& menu) {
+    const QString keys =
+        QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction* action : menu.actions())
+        if (action->text().endsWith(keys))
+            return action;
+    return nullptr;
+}
+
+void showMenu(QWidget& box, const QContextMenuEvent& event) {
+    QMenu* menu = menuOf(box, event.pos());
+    if (QAction* pasteAction = pasteActionOf(*menu)) {
+        QObject::disconnect(pasteAction, &QAction::triggered, nullptr, nullptr);
+        QObject::connect(pasteAction, &QAction::triggered, &box, [&box] {
+            paste(box, readOnce(clipboardData(QClipboard::Clipboard)), std::nullopt);
+        });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event.globalPos());
 }
 
 class PasteGuard final : public QObject {
@@ -133,35 +181,75 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event == m_passing)
+            return false;
+        if (event->type() == QEvent::ContextMenu)
+            return contextMenu(watched, static_cast<QContextMenuEvent&>(*event));
+        if (event->type() == QEvent::DragLeave)
+            m_dragged.reset();
         const std::optional<Paste> paste = pasteOf(watched, *event);
         if (!paste)
             return false;
-        if (carriesNothing(paste->data)) {
-            event->ignore();
+        const QString text = textOf(*event, *paste);
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+            dragOver(*watched, static_cast<QDragMoveEvent&>(*event), text);
             return true;
         }
-        // Only the drop itself brings the text.
-        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove)
-            return false;
-        const QString text = textOf(paste->data);
-        if (text.size() <= kLongText)
-            return false;
-        auto* line = qobject_cast<QLineEdit*>(paste->box);
-        const qsizetype perCharacter =
-            line != nullptr ? kLineBoxBytesPerCharacter : kMultiLineBoxBytesPerCharacter;
-        if (!memoryFor(text.size() * perCharacter)) {
-            refuse(*paste->box, text.size());
-            return true;
-        }
-        // Masks and validators check every character the box's own way.
-        if (line == nullptr || line->isReadOnly() || !line->inputMask().isEmpty() ||
-            line->validator() != nullptr)
-            return false;
-        insertAtOnce(*line, text, paste->at);
-        if (event->type() == QEvent::Drop)
+        const bool taken = faktorlupe::paste(*paste->box, text, paste->at);
+        if (event->type() == QEvent::Drop && taken)
             static_cast<QDropEvent*>(event)->acceptProposedAction();
+        else
+            event->setAccepted(event->type() == QEvent::KeyPress);
         return true;
     }
+
+private:
+    // A drag's text is read as it enters the box, and that is what it shows and drops.
+    QString textOf(const QEvent& event, const Paste& paste) {
+        if (event.type() == QEvent::KeyPress || event.type() == QEvent::MouseButtonRelease)
+            return readOnce(paste.data);
+        if (event.type() == QEvent::DragEnter || !m_dragged)
+            m_dragged.emplace(readOnce(paste.data));
+        const QString text = *m_dragged;
+        if (event.type() == QEvent::Drop)
+            m_dragged.reset();
+        return text;
+    }
+
+    // The box shows where a drop would go, from a copy of the text: it reads no dragged data
+    // itself either.
+    void dragOver(QObject& target, QDragMoveEvent& drag, const QString& text) {
+        if (text.isNull()) {
+            drag.ignore();
+            return;
+        }
+        QMimeData copy;
+        copy.setText(text);
+        const QPoint at = drag.position().toPoint();
+        std::optional<QDragEnterEvent> enter;
+        std::optional<QDragMoveEvent> move;
+        QDragMoveEvent& passed =
+            drag.type() == QEvent::DragEnter
+                ? enter.emplace(at, drag.possibleActions(), &copy, drag.buttons(), drag.modifiers())
+                : move.emplace(at, drag.possibleActions(), &copy, drag.buttons(), drag.modifiers());
+        m_passing = &passed;
+        QCoreApplication::sendEvent(&target, &passed);
+        m_passing = nullptr;
+        drag.setDropAction(passed.dropAction());
+        drag.setAccepted(passed.isAccepted());
+    }
+
+    static bool contextMenu(QObject* watched, const QContextMenuEvent& event) {
+        QWidget* box = textBox(watched);
+        if (box == nullptr || box->contextMenuPolicy() != Qt::DefaultContextMenu)
+            return false;
+        showMenu(*box, event);
+        return true;
+    }
+
+    const QEvent* m_passing = nullptr;
+    // The text of the drag over a box, from its entry to its drop or departure.
+    std::optional<QString> m_dragged;
 };
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "form/MainForm.h"
 
-#include "form/ComparisonLauncher.h"
 #include "form/ErrorReport.h"
 #include "form/WideHitArea.h"
 #include "runtime/RuntimeError.h"
@@ -102,6 +101,8 @@ MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
     connect(m_controls.Command3, &QPushButton::clicked, this, &MainForm::Command3_Click);
     widenHitArea(*m_clientArea, {m_controls.Command1, m_controls.Command2, m_controls.Command3});
     auto* comparison = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    // Held down, the key hands the window the same number again and again.
+    comparison->setAutoRepeat(false);
     connect(comparison, &QShortcut::activated, this, &MainForm::openComparisonWindow);
 }
 
@@ -125,8 +126,7 @@ void MainForm::Command3_Click() {
 }
 
 void MainForm::openComparisonWindow() {
-    m_statusLine.announce(
-        openComparison(m_controls.txtEingabe->text(), QCoreApplication::applicationDirPath()));
+    m_statusLine.announce(m_comparison.open(m_controls.txtEingabe->text()));
 }
 
 void MainForm::runScan(const Row& row) {

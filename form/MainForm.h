@@ -1,5 +1,6 @@
 #pragma once
 
+#include "form/ComparisonLauncher.h"
 #include "form/Controls.h"
 #include "form/StatusLine.h"
 #include "form/WidgetFormView.h"
@@ -7,6 +8,7 @@
 #include "scans/ScanState.h"
 #include "scans/Stopwatch.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <array>
 #include <deque>
@@ -78,6 +80,7 @@ private:
     bool m_closed = false;
     // Scan clicks that arrived while another scan ran, in click order.
     std::deque<const Row*> m_remembered;
+    ComparisonLauncher m_comparison{QCoreApplication::applicationDirPath()};
 };
 
 } // namespace faktorlupe

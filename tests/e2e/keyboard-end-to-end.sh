@@ -164,6 +164,14 @@ for _ in $(seq 30); do [ -s "$work/vergleich.png" ] && break; sleep 0.2; done
 [ "$(head -c 4 "$work/vergleich.png" | tail -c 3)" = PNG ] || fail "Speichern … wrote no PNG"
 echo "ok: Speichern … wrote the chart through the file dialog"
 grab_window "$comparison" "$out/faktorlupe-tastatur-laufzeitvergleich.png"
+# Ctrl+L again opens no second window: the one open comes to the front and measures the number.
+xdotool windowactivate --sync "$window"
+type_number 19
+xdotool key ctrl+l
+table_holds '19' 1 || fail "the comparison window did not measure the 19 that Ctrl+L handed it"
+[ "$(xdotool search --onlyvisible --name '^Faktorlupe – Laufzeitvergleich$' | wc -l)" -eq 1 ] ||
+    fail "Ctrl+L opened a second comparison window"
+echo "ok: Ctrl+L again measured the number in the comparison window open, and opened no other"
 kill "$comparison_pid"
 await_end "$comparison_pid"
 

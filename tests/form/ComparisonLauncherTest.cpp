@@ -10,20 +10,24 @@
 namespace faktorlupe {
 namespace {
 
-// A stand-in for faktorlupe-vergleich that writes the arguments it was given into a file.
+// A stand-in for faktorlupe-vergleich that writes the arguments it was given into a file, and
+// the first number it is handed after them; then it ends, as a window that is closed.
 void writeStandIn(const QString& path, const QString& record) {
     QFile script(path);
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("#!/bin/sh\necho \"$@\" > '%1'\n").arg(record).toUtf8());
+    script.write(QStringLiteral("#!/bin/sh\necho \"$@\" >> '%1'\nread n && echo $n >> '%1'\n")
+                     .arg(record)
+                     .toUtf8());
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-QString waitForRecord(const QString& record) {
+QString waitForRecord(const QString& record, const QString& last = QStringLiteral("--fenster")) {
     for (int i = 0; i < 100; ++i) {
         QFile file(record);
-        if (file.open(QIODevice::ReadOnly) && file.size() > 0)
-            return QString::fromUtf8(file.readAll()).trimmed();
+        const QString recorded = file.open(QIODevice::ReadOnly) ? file.readAll() : QString();
+        if (recorded.section('\n', -2, -2).startsWith(last))
+            return recorded.trimmed();
         QThread::msleep(20);
     }
     return {};
@@ -52,9 +56,17 @@ TEST_P(ComparisonLauncherTest, StartsTheComparisonForTheNumberAsTheScansReadIt) 
     const QString record = dir.filePath(QStringLiteral("arguments"));
     writeStandIn(dir.filePath(QString::fromUtf8(GetParam().comparison)), record);
     const QString folder = dir.filePath(QString::fromUtf8(GetParam().programFolder));
-    EXPECT_EQ(openComparison(QStringLiteral(" 12abc"), folder),
+    ComparisonLauncher launcher(folder);
+    EXPECT_EQ(launcher.open(QStringLiteral(" 12abc")),
               QString::fromUtf8("Laufzeitvergleich für 12 geöffnet."));
     EXPECT_EQ(waitForRecord(record), "--fenster 12");
+    // One window, which takes the next number; after it, the next starts a new one.
+    EXPECT_EQ(launcher.open(QStringLiteral("13")),
+              QString::fromUtf8("Laufzeitvergleich für 13 geöffnet."));
+    EXPECT_EQ(waitForRecord(record, QStringLiteral("13")), "--fenster 12\n13");
+    QThread::msleep(300);
+    launcher.open(QStringLiteral("14"));
+    EXPECT_EQ(waitForRecord(record), "--fenster 12\n13\n--fenster 14");
 }
 
 INSTANTIATE_TEST_SUITE_P(Form, ComparisonLauncherTest, ::testing::ValuesIn(kLayouts),
@@ -85,7 +97,7 @@ TEST_P(ComparisonRefusalTest, SaysWhyInTheStatusLine) {
     const QString record = QDir(root.path()).filePath(QStringLiteral("arguments"));
     if (GetParam().programThere)
         writeStandIn(QDir(root.path()).filePath(QStringLiteral("faktorlupe-vergleich")), record);
-    EXPECT_EQ(openComparison(QString::fromUtf8(GetParam().input), root.path()),
+    EXPECT_EQ(ComparisonLauncher(root.path()).open(QString::fromUtf8(GetParam().input)),
               QString::fromUtf8(GetParam().said));
     QThread::msleep(100);
     EXPECT_FALSE(QFile::exists(record));

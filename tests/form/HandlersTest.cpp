@@ -216,6 +216,7 @@ TEST_F(HandlersTest, LongPasteLeavesNoUndoHistoryButTheText) {
 struct PasteWay {
     const char* name;
     void (*paste)(QWidget& box, const QMimeData& data);
+    bool fromTheSelection = false; // X11's, which Qt's offscreen platform does not have
 };
 
 void sendKey(QWidget& box, int key, Qt::KeyboardModifiers modifiers) {
@@ -234,14 +235,32 @@ void drop(QWidget& box, const QMimeData& data) {
     QApplication::sendEvent(&target, &dropped);
 }
 
+void middleClick(QWidget& box, const QMimeData&) {
+    auto* area = qobject_cast<QAbstractScrollArea*>(&box);
+    QWidget& target = area != nullptr ? *area->viewport() : box;
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, QPointF(5, 5), target.mapToGlobal(QPointF(5, 5)), Qt::MiddleButton,
+                          type == QEvent::MouseButtonPress ? Qt::MiddleButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(&target, &click);
+    }
+}
+
 const PasteWay kPasteWays[] = {
     {"CtrlV", [](QWidget& box, const QMimeData&) { sendKey(box, Qt::Key_V, Qt::ControlModifier); }},
     {"ShiftInsert",
      [](QWidget& box, const QMimeData&) { sendKey(box, Qt::Key_Insert, Qt::ShiftModifier); }},
     {"Drop", drop},
+    {"CtrlShiftInsert",
+     [](QWidget& box, const QMimeData&) {
+         sendKey(box, Qt::Key_Insert, Qt::ControlModifier | Qt::ShiftModifier);
+     },
+     true},
+    {"MiddleClick", middleClick, true},
 };
 
 class EmptyPasteTest : public HandlersTest, public ::testing::WithParamInterface<PasteWay> {};
+class FleetingPasteTest : public HandlersTest, public ::testing::WithParamInterface<PasteWay> {};
 
 TEST_P(EmptyPasteTest, LeavesEveryBoxAsItWas) {
     c.cmdAlle->click();
@@ -262,6 +281,76 @@ TEST_P(EmptyPasteTest, LeavesEveryBoxAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(Form, EmptyPasteTest, ::testing::ValuesIn(kPasteWays),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Data that goes once it has been read, formats and all, as the clipboard of a program that quit
+// in between: the first reader gets its text, a second nothing.
+class FleetingData final : public QMimeData {
+public:
+    QStringList formats() const override {
+        return m_read ? QStringList() : QStringList{QStringLiteral("text/plain")};
+    }
+
+protected:
+    QVariant retrieveData(const QString& format, QMetaType) const override {
+        if (m_read || format != QStringLiteral("text/plain"))
+            return {};
+        m_read = true;
+        return QStringLiteral("4711");
+    }
+
+private:
+    mutable bool m_read = false;
+};
+
+TEST_P(FleetingPasteTest, EveryBoxTakesTheTextReadOnce) {
+    if (GetParam().fromTheSelection && !QApplication::clipboard()->supportsSelection())
+        GTEST_SKIP() << "runs on X11: paste_tests_on_x11";
+    for (QWidget* widget : c.inTableOrder) {
+        auto* line = qobject_cast<QLineEdit*>(widget);
+        auto* multiLine = qobject_cast<QPlainTextEdit*>(widget);
+        if ((line == nullptr || line->isReadOnly()) &&
+            (multiLine == nullptr || multiLine->isReadOnly()))
+            continue;
+        line != nullptr ? line->clear() : multiLine->clear();
+        for (const QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection})
+            QApplication::clipboard()->setMimeData(new FleetingData, mode);
+        const FleetingData dragged;
+        widget->setFocus();
+        GetParam().paste(*widget, dragged);
+        EXPECT_EQ(line != nullptr ? line->text() : multiLine->toPlainText(), "4711")
+            << widget->objectName().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Form, FleetingPasteTest, ::testing::ValuesIn(kPasteWays),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(HandlersTest, UndoTakesBackAShortPasteAloneAndTypingAfterIt) {
+    const auto typeKey = [](QWidget& box, Qt::Key key, const char* text) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString::fromLatin1(text));
+        QApplication::sendEvent(&box, &press);
+    };
+    for (QWidget* box : std::initializer_list<QWidget*>{c.txtEingabe, c.txtAlle}) {
+        auto* line = qobject_cast<QLineEdit*>(box);
+        const auto text = [&] {
+            return line != nullptr ? line->text()
+                                   : static_cast<QPlainTextEdit*>(box)->toPlainText();
+        };
+        line != nullptr ? line->clear() : c.txtAlle->clear();
+        QApplication::clipboard()->setText(QStringLiteral("34"));
+        typeKey(*box, Qt::Key_1, "1");
+        typeKey(*box, Qt::Key_2, "2");
+        sendKey(*box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(text(), "1234");
+        sendKey(*box, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(text(), "12") << box->objectName().toStdString();
+        // Qt's own multi-line box takes typing right after a paste into the paste's step.
+        sendKey(*box, Qt::Key_V, Qt::ControlModifier);
+        typeKey(*box, Qt::Key_5, "5");
+        sendKey(*box, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(text(), line != nullptr ? "1234" : "12") << box->objectName().toStdString();
+    }
+}
 
 // Each line of a result box's text as the box breaks it.
 std::vector<QString> shownLines(const QPlainTextEdit& box) {

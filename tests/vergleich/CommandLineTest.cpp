@@ -49,6 +49,8 @@ struct BadArguments {
     const char* danglingLink = nullptr;
     QStringList variables = {};
     const char* program = FAKTORLUPE_VERGLEICH;
+    // What the sentence names: the platform, the display.
+    QStringList named = {};
 };
 
 class BadArgumentsTest : public ::testing::TestWithParam<BadArguments> {};
@@ -69,6 +71,8 @@ TEST_P(BadArgumentsTest, RefusedWithStatusTwoAndNoFileWritten) {
     EXPECT_TRUE(run.err.startsWith(QFileInfo(GetParam().program).fileName() + ": ") &&
                 !run.err.contains("Qt platform plugin"))
         << run.err.toStdString();
+    for (const QString& named : GetParam().named)
+        EXPECT_TRUE(run.err.contains(named)) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
               before);
@@ -93,13 +97,44 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{"OptionWithoutName", {"--=5", "--csv", kCsv}},
         BadArguments{"WindowWithoutADisplay", {"--fenster", "12"}},
         // DISPLAY names an X server that is not there: no abort of Qt's, for either program.
-        BadArguments{
-            "WindowWithAnUnreachableDisplay", {"--fenster", "12"}, nullptr, {kUnreachableDisplay}},
+        BadArguments{"WindowWithAnUnreachableDisplay",
+                     {"--fenster", "12"},
+                     nullptr,
+                     {kUnreachableDisplay},
+                     FAKTORLUPE_VERGLEICH,
+                     {"»xcb«", kUnreachableDisplay, "could not connect to display :87"}},
         BadArguments{"FaktorlupeWithAnUnreachableDisplay",
                      {},
                      nullptr,
                      {kUnreachableDisplay},
-                     FAKTORLUPE_PROGRAM},
+                     FAKTORLUPE_PROGRAM,
+                     {"»xcb«", kUnreachableDisplay}},
+        // A platform without a screen, without its server, or misspelt: named, with Qt's reason.
+        BadArguments{"WindowOnAFramebufferThatIsNotThere",
+                     {"--fenster", "12"},
+                     nullptr,
+                     {"QT_QPA_PLATFORM=linuxfb:fb=/nicht/vorhanden"},
+                     FAKTORLUPE_VERGLEICH,
+                     {"»linuxfb:fb=/nicht/vorhanden«", "Failed to initialize screen"}},
+        BadArguments{"FaktorlupeOnAFramebufferThatIsNotThere",
+                     {},
+                     nullptr,
+                     {"QT_QPA_PLATFORM=linuxfb:fb=/nicht/vorhanden"},
+                     FAKTORLUPE_PROGRAM,
+                     {"»linuxfb:fb=/nicht/vorhanden«"}},
+        BadArguments{
+            "WindowOnWaylandWithoutACompositor",
+            {"--fenster", "12"},
+            nullptr,
+            {"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=/nicht/vorhanden", kUnreachableDisplay},
+            FAKTORLUPE_VERGLEICH,
+            {"»wayland«", "WAYLAND_DISPLAY=/nicht/vorhanden", "wl_display"}},
+        BadArguments{"FaktorlupeOnAMisspeltPlatform",
+                     {},
+                     nullptr,
+                     {"QT_QPA_PLATFORM=waylnd", kUnreachableDisplay},
+                     FAKTORLUPE_PROGRAM,
+                     {"»waylnd«", "nur", "xcb"}},
         BadArguments{"WindowWithCsv", {"--fenster", "12", "--csv", kCsv}, nullptr, {kOffscreen}},
         BadArguments{
             "WindowWithChart", {"--fenster", "12", "--chart", kChart}, nullptr, {kOffscreen}},

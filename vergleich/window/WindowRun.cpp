@@ -2,8 +2,10 @@
 
 #include "desktop/DesktopApplication.h"
 #include "desktop/DesktopStart.h"
+#include "desktop/NumbersOnStandardInput.h"
 #include "desktop/ScreenFit.h"
 #include "vergleich/window/ComparisonWindow.h"
+#include "vergleich/window/NumbersFromLauncher.h"
 #include "vergleich/worker/ThreadedMeasurement.h"
 
 #include <QApplication>
@@ -23,6 +25,10 @@ int runComparisonWindow(const std::vector<std::int32_t>& numbers, Scale scale) {
     fitIntoScreen(window);
     window.show();
     window.measure(numbers);
+    if (qEnvironmentVariableIsSet(kNumbersOnStandardInput)) {
+        qunsetenv(kNumbersOnStandardInput);
+        takeNumbersFromStandardInput(window);
+    }
     return QApplication::exec();
 }
 
