@@ -149,7 +149,9 @@ def error_case(name, text, button, heading, message):
         page.wait_idle()
         page.type_input(text)
         page.element(button).click()
-        WebDriverWait(page.driver, 10).until(lambda d: page.report_open())
+        # Open, with the focus on its button.
+        WebDriverWait(page.driver, 10).until(lambda d: page.report_open() and d.execute_script(
+            "return document.activeElement.id") == "errorReportOk")
         report = page.element("errorReportText").text
         assert report.startswith(heading), report
         assert message in report, report

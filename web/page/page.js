@@ -141,10 +141,16 @@
         focusBeforeReport = document.activeElement;
         form.inert = true;
         statusLine.inert = true;
+        // The button takes the focus a moment after the report is shown, not as show() gives
+        // it at once: Firefox moves its caret into the new dialog after showing it, and Orca
+        // followed that instead of the focus given before, saying nothing of the report.
+        const ok = element("errorReportOk");
+        ok.inert = true;
         errorReport.show();
-        // A moment later: Firefox moves its caret to the new dialog after it is shown, and
-        // Orca follows that instead of an earlier focus, saying nothing of the report.
-        setTimeout(function () { element("errorReportOk").focus(); }, 100);
+        setTimeout(function () {
+            ok.inert = false;
+            ok.focus();
+        }, 100);
     }
 
     errorReport.addEventListener("close", function () {
