@@ -17,4 +17,10 @@ std::string clockStepNote(double seconds, double clockStep, std::string_view dec
 std::string spokenClockStepNote(double seconds, double clockStep,
                                 std::string_view decimalSeparator);
 
+// A time below one step measures as 0, which a text would give as "genau 0 Sekunden": there
+// the exact time becomes "unter" the step, "unter 100 Mikrosekunden" (or "mit 97: unter 0,1 ms"
+// in the status line). Other times and texts stay as they are.
+std::string belowOneStep(std::string text, double seconds, double clockStep,
+                         std::string_view decimalSeparator);
+
 } // namespace faktorlupe

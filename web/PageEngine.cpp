@@ -78,11 +78,14 @@ void PageEngine::describe(ScanOutcome& outcome, int row, const ScanFigures& figu
         button.text, button.accessibleName != nullptr ? button.accessibleName : button.text,
         m_state.zahl, figures, m_view.text(pageRow.result), m_view.text(pageRow.time), separator);
     const std::string spokenNote = spokenClockStepNote(figures.seconds, m_clockStep, separator);
+    const auto below = [&](std::string text) {
+        return belowOneStep(std::move(text), figures.seconds, m_clockStep, separator);
+    };
     outcome.statusLine =
-        std::move(texts.statusLine) + clockStepNote(figures.seconds, m_clockStep, separator);
-    outcome.spokenStatusLine = std::move(texts.spokenStatusLine) + spokenNote;
-    outcome.announcement = std::move(texts.announcement) + spokenNote;
-    outcome.spokenFigures = std::move(texts.spokenFigures) + spokenNote;
+        below(std::move(texts.statusLine)) + clockStepNote(figures.seconds, m_clockStep, separator);
+    outcome.spokenStatusLine = below(std::move(texts.spokenStatusLine)) + spokenNote;
+    outcome.announcement = below(std::move(texts.announcement)) + spokenNote;
+    outcome.spokenFigures = below(std::move(texts.spokenFigures)) + spokenNote;
 }
 
 ScanOutcome PageEngine::runScan(int row, const std::string& decimalSeparator) {

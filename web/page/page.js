@@ -51,14 +51,20 @@
     // Room below the form for the status line, in twips.
     const statusLineHeight = 420;
 
-    // The whole form scales by one factor to fill the window, as the window's form does.
+    // The whole form scales by one factor to fill the window, as the window's form does, at
+    // the browser's zoom of the page's start; zooming in or out from there scales the form with
+    // the text, as on any page. In CSS pixels the window narrows as the zoom grows (1366 pixels
+    // at 100 %, 683 at 200 %), so the fit is reckoned in the start's pixels: at 200 % the form
+    // is twice the start's size and the page scrolls to the status line.
+    const startPixelRatio = window.devicePixelRatio || 1;
     function fitToWindow() {
+        const zoom = (window.devicePixelRatio || 1) / startPixelRatio;
         const designedWidth = layout.clientWidth / layout.twipsPerPixel;
         const designedHeight = (layout.clientHeight + statusLineHeight) / layout.twipsPerPixel;
         // Below the smallest factor the page scrolls.
         const factor = Math.max(layout.smallestFactor,
-                                Math.min(window.innerWidth / designedWidth,
-                                         window.innerHeight / designedHeight));
+                                Math.min(window.innerWidth * zoom / designedWidth,
+                                         window.innerHeight * zoom / designedHeight));
         document.documentElement.style.setProperty("--twip",
                                                    factor / layout.twipsPerPixel + "px");
     }
@@ -74,7 +80,10 @@
         style.fontSize = faktorlupeForm.twips(20 * layout.formPointSize);
         fitToWindow();
         window.addEventListener("resize", fitToWindow);
-        element(layout.controls[0].name).focus();
+        const input = element(layout.controls[0].name);
+        // A tablet's number keyboard, which has "-" and the decimal separator too.
+        input.inputMode = "decimal";
+        input.focus();
     }
 
     // Clicks waiting to run, in click order: {scan: row} or {clear: row}.
@@ -118,6 +127,11 @@
     function showStatus(shown, spoken) {
         element("statusLineShown").textContent = shown;
         element("statusLineSpoken").textContent = spoken;
+        // Orca's status bar command speaks the status line's name, not its text.
+        if (spoken)
+            statusLine.setAttribute("aria-label", spoken);
+        else
+            statusLine.removeAttribute("aria-label");
     }
 
     // As the window's "x": the row's boxes, what its button and time box tell of the last
@@ -125,13 +139,13 @@
     function clearRow(row) {
         element(row.result).value = "";
         element(row.time).value = "";
-        element(row.scan).removeAttribute("aria-description");
         element(row.time).removeAttribute("aria-description");
         showStatus("", "");
     }
 
     function startScan(row) {
         setBusy(true);
+        faktorlupeRunning.show(layout, layout.rows[row]);
         const texts = layout.boxes.map(function (box) { return element(box).value; });
         engine.postMessage({kind: "scan", row: row, texts: texts,
                             decimalSeparator: browserDecimalSeparator()});
@@ -163,17 +177,41 @@
             showNextReport();
     }
 
+    // The report is shown without showModal(), whose dialog Orca 43 in Chromium reads three
+    // times as an alert and says nothing of as a plain one, and after which it does not name
+    // the button the focus goes back to. The page behind is made inert instead, and the text
+    // is the OK button's description: both browsers speak "OK Druckknopf" and the text once.
+    let focusBeforeReport = null;
     function showNextReport() {
         element("errorReportText").textContent = reports[0];
-        errorReport.showModal();
-        element("errorReportOk").focus();
+        if (focusBeforeReport === null)
+            focusBeforeReport = document.activeElement;
+        form.inert = true;
+        statusLine.inert = true;
+        // The button takes the focus a moment after the report is shown, not as show() gives
+        // it at once: Firefox moves its caret into the new dialog after showing it, and Orca
+        // followed that instead of the focus given before, saying nothing of the report.
+        const ok = element("errorReportOk");
+        ok.inert = true;
+        errorReport.show();
+        setTimeout(function () {
+            ok.inert = false;
+            ok.focus();
+        }, 100);
     }
 
     errorReport.addEventListener("close", function () {
         reports.shift();
         if (reports.length > 0) {
             showNextReport();
-        } else if (!scanSent) {
+            return;
+        }
+        form.inert = false;
+        statusLine.inert = false;
+        if (focusBeforeReport && form.contains(focusBeforeReport))
+            focusBeforeReport.focus();
+        focusBeforeReport = null;
+        if (!scanSent) {
             setBusy(false);
             runWaitingClicks();
         }
@@ -201,6 +239,13 @@
     form.addEventListener("paste", refuseLongPaste, true);
     form.addEventListener("drop", refuseLongPaste, true);
     element("errorReportOk").addEventListener("click", function () { errorReport.close(); });
+    errorReport.addEventListener("keydown", function (event) {
+        // A modal report keeps the focus: Tab would go to the browser's toolbar.
+        if (event.key === "Tab")
+            event.preventDefault();
+        else if (event.key === "Escape")
+            errorReport.close();
+    });
 
     function onEngineMessage(event) {
         const message = event.data;
@@ -219,10 +264,10 @@
             const row = layout.rows[message.row];
             showStatus(message.statusLine, message.spokenStatusLine);
             statusLine.dataset.seconds = message.seconds;
-            // Also the button tells its last result when the focus comes back to it, and the
-            // time box its precise figures, as in the window.
-            element(row.scan).setAttribute("aria-description", message.announcement);
+            // The result is heard once, from the live region; the time box tells its precise
+            // figures when it gets the focus, as in the window.
             element(row.time).setAttribute("aria-description", message.spokenFigures);
+            faktorlupeRunning.hide();
             announce(message.announcement);
             scanEnded();
             if (!errorReport.open) {
@@ -232,6 +277,7 @@
             break;
         }
         case "error":
+            faktorlupeRunning.hide();
             scanEnded();
             showReport(message.report);
             break;
@@ -255,6 +301,7 @@
             return;
         }
         startEngine();
+        faktorlupeRunning.hide();
         showReport(failureReport);
     }
 
@@ -289,4 +336,6 @@
         element(row.scan).addEventListener("click", function () { remember({scan: index}); });
         element(row.clear).addEventListener("click", function () { remember({clear: index}); });
     });
+    faktorlupeKeyboard.wrapTabOrder(layout);
+    faktorlupeKeyboard.listsFromTheirStart(layout);
 })();

@@ -1,0 +1,44 @@
+// What the keyboard finds on the form beyond the browser's own: the Tab order wraps, as the
+// window's does, and a list box entered by Tab shows and reads its first line.
+"use strict";
+
+const faktorlupeKeyboard = (function () {
+    function focusable(layout) {
+        return layout.controls.filter(function (control) { return control.kind !== "Label"; })
+            .map(function (control) { return document.getElementById(control.name); });
+    }
+
+    // Tab after the last "x" goes to the input box and Shift+Tab from it to that "x", instead
+    // of leaving the page for the browser's toolbar.
+    function wrapTabOrder(layout) {
+        const controls = focusable(layout);
+        const first = controls[0];
+        const last = controls[controls.length - 1];
+        document.getElementById("form").addEventListener("keydown", function (event) {
+            if (event.key !== "Tab" || event.altKey || event.ctrlKey || event.metaKey)
+                return;
+            const target = event.shiftKey ? (event.target === first ? last : null)
+                                          : (event.target === last ? first : null);
+            if (target) {
+                event.preventDefault();
+                target.focus();
+            }
+        });
+    }
+
+    // A box keeps its cursor where the last text left it, after the list's end: Tab into the
+    // 240 divisors of 720720 would read "120120 - 144144 - ... - 720720". A click still puts
+    // the cursor where it lands, since it comes after the focus.
+    function listsFromTheirStart(layout) {
+        for (const control of layout.controls) {
+            if (control.kind !== "MultiLineBox")
+                continue;
+            document.getElementById(control.name).addEventListener("focus", function (event) {
+                event.target.setSelectionRange(0, 0);
+                event.target.scrollTop = 0;
+            });
+        }
+    }
+
+    return {wrapTabOrder: wrapTabOrder, listsFromTheirStart: listsFromTheirStart};
+})();
