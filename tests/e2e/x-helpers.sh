@@ -3,13 +3,13 @@
 # The focused box's whole text, through its own select-all and copy. An empty box copies
 # nothing, so the clipboard is first set to a marker that stands for "empty". The X server
 # delivers the keys in order, so only the copy itself needs waiting for: the clipboard is polled
-# until it changes, and a box whose copy leaves the marker there for a second and a half counts
-# as empty.
+# until it changes, and a box whose copy leaves the marker there for five seconds counts as
+# empty: a program on a machine busy with other builds can take seconds to answer the keys.
 copied_text() {
     printf '%s' '<leer>' | xclip -selection clipboard >/dev/null 2>&1
     xdotool key ctrl+a ctrl+c
     local text='<leer>'
-    for _ in $(seq 15); do
+    for _ in $(seq 50); do
         sleep 0.1
         text=$(xclip -o -selection clipboard 2>/dev/null || true)
         [ "$text" != '<leer>' ] && break
