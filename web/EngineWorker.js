@@ -3,8 +3,8 @@
 // runs it. The engine posts the box writes and the scan's end itself; the worker says beforehand
 // when its memory has grown too large to keep.
 // The heap grows to hold the boxes' texts and the engine's copies of them, and WebAssembly never
-// gives memory back: boxes of 50 million characters left the worker holding a third of a
-// gigabyte. Nothing the scans write needs more than the heap they start with (the longest list,
+// gives memory back: after a huge text the worker would keep its memory at its height for good.
+// Nothing the scans write needs more than the heap they start with (the longest list,
 // 2095133040's 1600 divisors, is 20 KB; the heap's first 16 MB take a box of about 5 million
 // characters), so a heap that has grown has held a huge text, and the page starts a fresh engine
 // once this scan has ended.

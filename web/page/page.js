@@ -42,10 +42,8 @@
     // The longest text a box takes from a paste or a drop, counted as the window counts it, in
     // UTF-16 units. The window refuses a paste beyond what its free memory could lay out; a
     // page cannot ask how much memory it has, and its browser freezes long before that runs
-    // out: a box takes one to two seconds per million characters in Chromium (10 million held
-    // the page 7 s, 50 million 100 s), and a pupil's laptop is slower still. 100 000
-    // characters, five times the longest list a scan writes (2095133040's 1600 divisors,
-    // 20 KB), paste in a fifth of a second at most.
+    // out, for seconds per million characters. 100 000 characters, five times the longest list
+    // a scan writes (2095133040's 1600 divisors, 20 KB), paste in a fraction of a second.
     const longestPaste = 100000;
 
     // Room below the form for the status line, in twips.
@@ -247,6 +245,17 @@
             errorReport.close();
     });
 
+    function showEnd(message) {
+        const row = layout.rows[message.row];
+        showStatus(message.statusLine, message.spokenStatusLine);
+        statusLine.dataset.seconds = message.seconds;
+        // The result is heard once, from the live region; the time box tells its precise
+        // figures when it gets the focus, as in the window.
+        element(row.time).setAttribute("aria-description", message.spokenFigures);
+        faktorlupeRunning.hide();
+        announce(message.announcement);
+    }
+
     function onEngineMessage(event) {
         const message = event.data;
         switch (message.kind) {
@@ -260,26 +269,25 @@
         case "box":
             element(message.box).value = message.text;
             break;
-        case "end": {
-            const row = layout.rows[message.row];
-            showStatus(message.statusLine, message.spokenStatusLine);
-            statusLine.dataset.seconds = message.seconds;
-            // The result is heard once, from the live region; the time box tells its precise
-            // figures when it gets the focus, as in the window.
-            element(row.time).setAttribute("aria-description", message.spokenFigures);
-            faktorlupeRunning.hide();
-            announce(message.announcement);
-            scanEnded();
-            if (!errorReport.open) {
-                setBusy(false);
-                runWaitingClicks();
+        case "end":
+            // Whatever showing the end throws, the scan has ended and the form is freed.
+            try {
+                showEnd(message);
+            } finally {
+                scanEnded();
+                if (!errorReport.open) {
+                    setBusy(false);
+                    runWaitingClicks();
+                }
             }
             break;
-        }
         case "error":
-            faktorlupeRunning.hide();
-            scanEnded();
-            showReport(message.report);
+            try {
+                faktorlupeRunning.hide();
+            } finally {
+                scanEnded();
+                showReport(message.report);
+            }
             break;
         case "spent":
             engineSpent = true;
