@@ -77,6 +77,9 @@ class Page:
         return self.driver.execute_script("return document.getElementById('errorReport').open")
 
     def close_report(self):
+        # Its button takes the focus a moment after the report opens.
+        WebDriverWait(self.driver, 5).until(
+            lambda d: d.execute_script("return document.activeElement.id") == "errorReportOk")
         self.element("errorReportOk").send_keys(Keys.RETURN)
         WebDriverWait(self.driver, 5).until(lambda d: not self.report_open())
 
@@ -131,6 +134,11 @@ ACCESSIBLE = [
     ("Label1", "LabelText", "Eingabe"),
     ("Label2", "generic", "Sekunden"),
 ]
+
+READING_ORDER = ["Label1", "txtEingabe", "Label2",
+                 "cmdAlle", "txtZeitAlle", "txtAlle", "Command1",
+                 "cmdHalbe", "txtZeitHalbe", "txtHalbe", "Command2",
+                 "cmdWurzel", "txtZeitWurzel", "txtWurzel", "Command3"]
 
 # The focus order from the input box on, labels left out.
 TAB_ORDER = ["cmdAlle", "cmdHalbe", "cmdWurzel", "txtAlle", "txtZeitAlle", "txtHalbe",
@@ -344,11 +352,13 @@ def case_accessibility_tree_names_every_control(page):
     by_backend = {node.get("backendDOMNodeId"): node for node in nodes}
     by_id = {node["nodeId"]: node for node in nodes}
     document = page.driver.execute_cdp_cmd("DOM.getDocument", {"depth": -1})
+    backends = {}
     for name, role, accessible_name in ACCESSIBLE:
         found = page.driver.execute_cdp_cmd(
             "DOM.querySelector", {"nodeId": document["root"]["nodeId"], "selector": "#" + name})
         backend = page.driver.execute_cdp_cmd(
             "DOM.describeNode", {"nodeId": found["nodeId"]})["node"]["backendNodeId"]
+        backends[name] = backend
         node = by_backend.get(backend)
         assert node is not None and not node.get("ignored"), name
         assert node["role"]["value"] == role, (name, node["role"])
@@ -358,6 +368,14 @@ def case_accessibility_tree_names_every_control(page):
             named = "".join(by_id[child].get("name", {}).get("value", "")
                             for child in node.get("childIds", []) if child in by_id)
         assert named == accessible_name, (name, named)
+    # Browse mode reads the form row by row: the heading, then each row's button, time, list, "x".
+    walked, waiting = [], [nodes[0]["nodeId"]]
+    while waiting:
+        node = by_id.get(waiting.pop(0))
+        if node:
+            walked.append(node.get("backendDOMNodeId"))
+            waiting[:0] = node.get("childIds", [])
+    assert sorted(READING_ORDER, key=lambda name: walked.index(backends[name])) == READING_ORDER
 
 
 def case_keyboard_alone_with_return(page):

@@ -9,7 +9,7 @@ import sys
 import zipfile
 
 PAGE = ["COPYRIGHT", "LICENSE", "engine-source.js", "faktorlupe.css", "form.js", "index.html",
-        "layout.js", "page.js"]
+        "keyboard.js", "layout.js", "page.js", "running.js"]
 cmake, build, archive = sys.argv[1:4]
 first = open(archive, "rb").read()
 folder = os.path.join(build, "faktorlupe-web")

@@ -71,6 +71,7 @@
         document.title = layout.caption;
         element("errorReportTitle").textContent = layout.caption;
         faktorlupeForm.draw(layout, form);
+        faktorlupeForm.readInRows(layout, form);
         const style = statusLine.style;
         style.width = faktorlupeForm.twips(layout.clientWidth);
         style.height = faktorlupeForm.twips(statusLineHeight);
