@@ -157,6 +157,8 @@ def case_preset(page):
         assert page.value(box) == "", box
     focused = page.driver.execute_script("return document.activeElement.id")
     assert focused == "txtEingabe", focused
+    link = page.driver.find_element(By.LINK_TEXT, "Laufzeitvergleich").get_attribute("href")
+    assert link.endswith("/vergleich.html"), link
 
 
 def scan_case(name, text, buttons, lists):
@@ -509,7 +511,21 @@ def case_vergleich_abbrechen_keeps_what_was_measured(page):
     assert table_rows(page)[0][:3] == ["12", "6", "11"], table_rows(page)
 
 
+def case_vergleich_link_measures_its_numbers_and_follows_the_series(page):
+    url = page.driver.current_url
+    page.driver.get("about:blank")
+    page = Page(page.driver, url + "#zahlen=1.000.003;97")
+    WebDriverWait(page.driver, 60, poll_frequency=0.05).until(lambda d: len(table_rows(page)) == 2)
+    assert [row[0] for row in table_rows(page)] == ["97", "1" + NBSP + "000" + NBSP + "003"]
+    assert page.driver.execute_script("return location.hash") == "#zahlen=1000003;97"
+    measure_line(page, "12")
+    assert page.driver.execute_script("return location.hash") == "#zahlen=1000003;97;12"
+    page.element("newSeries").click()
+    assert page.driver.execute_script("return location.hash") == "" and table_rows(page) == []
+
+
 VERGLEICH_CASES = [
+    case_vergleich_link_measures_its_numbers_and_follows_the_series,
     case_vergleich_numbers_as_pupils_write_them_sorted_with_factors,
     vergleich_problem_case("a_decimal_comma", "12,5", "»12,5« ist keine ganze Zahl."),
     vergleich_problem_case("one", "1", "»1« ist zu klein: die kleinste Zahl ist 2."),

@@ -10,7 +10,8 @@
 
     // The series since the last Neue Reihe: what was measured, what waits, and the measuring
     // that runs now (what was measured before it, and when it began).
-    const series = {done: 0, waiting: [], busy: false, run: null};
+    // Its link names the preset it started from, or all its numbers.
+    const series = {done: 0, waiting: [], busy: false, run: null, numbers: [], preset: null};
     let presets = [];
     let worker = null;
 
@@ -109,6 +110,8 @@
     // measuring starts, in one announcement.
     function measure(numbers, lead) {
         series.waiting = series.waiting.concat(numbers);
+        series.numbers = series.numbers.concat(numbers);
+        followSeries();
         if (!series.run && numbers.length) {
             series.run = {doneBefore: series.done, start: performance.now()};
             lead = (lead ? lead + ". " : "") + words().started;
@@ -185,10 +188,61 @@
     function startOver() {
         stopMeasuring();
         series.done = 0;
+        series.numbers = [];
+        series.preset = null;
+        followSeries();
         Module.ccall("vergleich_clear_table", null, [], []);
         element("measurementProblem").hidden = true;
         drawTable();
         showProgress();
+    }
+
+    // A preset's link word: the first of its name, "verdopplung" for "Verdopplung (Primzahlen)".
+    function linkWord(preset) {
+        return preset.name.split(" ")[0].toLowerCase();
+    }
+
+    // The address follows the series, so that a teacher can hand out its link:
+    // "vergleich.html#reihe=verdopplung", "vergleich.html#zahlen=1000003;2000003".
+    function followSeries() {
+        let link = "";
+        if (series.preset && series.numbers.length === series.preset.numbers.length)
+            link = "#reihe=" + linkWord(series.preset);
+        else if (series.numbers.length)
+            link = "#zahlen=" + series.numbers.join(";");
+        if (link !== location.hash)
+            history.replaceState(null, "", link || location.pathname);
+    }
+
+    function startPreset(preset) {
+        series.run = null; // a new series, not an interrupted one
+        startOver();
+        series.preset = preset;
+        measure(preset.numbers, "");
+    }
+
+    // Opened by such a link, the page measures what it names; a wrong number in it stands in
+    // the line with its sentence.
+    function measureLink() {
+        const link = /^#(zahlen|reihe)=(.*)$/.exec(location.hash);
+        if (!link)
+            return;
+        const named = decodeURIComponent(link[2]);
+        if (link[1] === "reihe") {
+            const preset = presets.find(function (p) { return linkWord(p) === named.toLowerCase(); });
+            if (preset)
+                startPreset(preset);
+            return;
+        }
+        const read = Module.vergleichCall("vergleich_read", ["string"], [named]);
+        if (read.problem) {
+            element("numbers").value = named;
+            showProblem("numbersProblem", read.problem);
+            return;
+        }
+        series.run = null;
+        startOver();
+        measure(read.numbers, read.taken);
     }
 
     function measureTypedNumbers() {
@@ -228,10 +282,9 @@
                 return;
             const preset = presets[Number(choice.value)];
             choice.value = "";
-            series.run = null;
-            startOver();
-            measure(preset.numbers, "");
+            startPreset(preset);
         });
+        window.addEventListener("hashchange", measureLink);
     }
 
     window.vergleichEngineReady = function () {
@@ -241,6 +294,7 @@
         showProgress();
         performance.mark("vergleich-ready");
         document.documentElement.dataset.ready = "true";
+        measureLink();
     };
 
     // The page's own copy of the engine, from the same text as the worker's.
