@@ -19,6 +19,8 @@ find_program(NODE NAMES node nodejs REQUIRED)
 
 add_subdirectory(runtime)
 add_subdirectory(scans)
+add_subdirectory(vergleich/measurement)
+add_subdirectory(vergleich/readable)
 add_subdirectory(web)
 
 # The tests need googletest's sources and Chromium (scripts/test-web installs them); the page

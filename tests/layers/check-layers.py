@@ -32,6 +32,7 @@ EXPERIMENTS = [
     ("vergleich/measurement/Measurement.cpp", "vergleich/output/Chart.h",
      "vergleich/measurement/NumberFigures.h"),
     ("vergleich/measurement/NumberFigures.cpp", "QString", "vergleich/measurement/NumberRange.h"),
+    ("vergleich/readable/FigureCells.cpp", "QString", "vergleich/measurement/NumberFigures.h"),
     ("vergleich/output/Chart.cpp", "vergleich/window/ComparisonWindow.h", "QChart"),
     ("vergleich/output/Report.cpp", "vergleich/commandline/Arguments.h",
      "vergleich/measurement/Measurement.h"),
@@ -52,6 +53,7 @@ WEB_EXPERIMENTS = [
     ("web/PageEngine.cpp", "form/Controls.h", "scans/Scans.h"),
     ("web/LayoutExport.cpp", "vergleich/measurement/Measurement.h", "form/LayoutTable.h"),
     ("scans/Scans.cpp", "web/PageEngine.h", "runtime/NumberText.h"),
+    ("vergleich/readable/FigureCells.cpp", "web/PageEngine.h", "vergleich/readable/ReadableText.h"),
     ("runtime/Clock.cpp", "form/LayoutTable.h", "runtime/RuntimeError.h"),
 ]
 

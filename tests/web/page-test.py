@@ -143,7 +143,7 @@ READING_ORDER = ["Label1", "txtEingabe", "Label2",
 # The focus order from the input box on, labels left out.
 TAB_ORDER = ["cmdAlle", "cmdHalbe", "cmdWurzel", "txtAlle", "txtZeitAlle", "txtHalbe",
              "txtWurzel", "txtZeitHalbe", "txtZeitWurzel", "Command1", "Command2", "Command3",
-             "txtEingabe"]
+             "comparisonLink", "txtEingabe"]
 
 # Positions and sizes at the designed size, in pixels (twips / 15), worked out by hand.
 DESIGNED_PIXELS = [
@@ -167,6 +167,8 @@ def case_preset(page):
     focused = page.driver.execute_script("return document.activeElement.id")
     assert focused == "txtEingabe", focused
     assert page.element("txtEingabe").get_attribute("inputmode") == "decimal"
+    link = page.driver.find_element(By.LINK_TEXT, "Laufzeitvergleich").get_attribute("href")
+    assert link.endswith("/vergleich.html"), link
 
 
 def scan_case(name, text, buttons, lists):
@@ -522,6 +524,89 @@ CASES = [case_preset] + [scan_case(*row) for row in SCAN_ROWS] + \
     case_zoom_enlarges_and_targets_stay_large,
 ]
 
+NBSP = "\u00a0"
+
+
+def table_rows(page):
+    """The comparison table's rows, each a list of its cells' shown texts."""
+    return page.driver.execute_script("""
+        return [...document.querySelectorAll('#rows tr')].map(row => [...row.cells].map(
+            cell => (cell.querySelector('[aria-hidden]') || cell).textContent));""")
+
+
+def measure_line(page, line):
+    page.element("numbers").send_keys(line)
+    page.element("measure").click()
+    WebDriverWait(page.driver, 60, poll_frequency=0.05).until(
+        lambda d: page.element("cancel").get_property("disabled"))
+
+
+def case_vergleich_numbers_as_pupils_write_them_sorted_with_factors(page):
+    assert page.driver.title == "Faktorlupe \u2013 Laufzeitvergleich", page.driver.title
+    headings = page.driver.execute_script(
+        "return [...document.querySelectorAll('thead th[scope=col]')].map(h => h.innerText)")
+    assert headings[:3] == ["Zahl", "Teiler", "Kandidaten\nalle"], headings
+    assert len(headings) == 11, headings
+    measure_line(page, "2.000.003; 97 ;1 000 003")
+    rows = table_rows(page)
+    assert [row[:3] for row in rows] == [
+        ["97", "2", "96"], ["1" + NBSP + "000" + NBSP + "003", "2", "1" + NBSP + "000" + NBSP + "002"],
+        ["2" + NBSP + "000" + NBSP + "003", "2", "2" + NBSP + "000" + NBSP + "002"]], rows
+    assert page.value("numbers") == ""
+    for row in rows:
+        assert re.fullmatch(r"[\d,]+\u00a0(ns|µs|ms|s)( ⚠)?", row[3]), row
+    # Each time's factor to the row above: none for the first, "× 2,0"-like below.
+    assert rows[0][4] == "" and all(re.fullmatch(r"×\u00a0[\d,]+", row[4]) for row in rows[1:])
+    assert page.element("progressText").text == "3 von 3"
+    WebDriverWait(page.driver, 5).until(lambda d: page.element("announcement").get_attribute(
+        "textContent").startswith("Messung fertig: 3 Zahlen in "))
+
+
+def vergleich_problem_case(name, line, sentence):
+    def case(page):
+        measure_line(page, line)
+        assert page.element("numbersProblem").text == sentence, page.element("numbersProblem").text
+        assert page.value("numbers") == line and table_rows(page) == []
+        WebDriverWait(page.driver, 5).until(
+            lambda d: page.element("announcement").get_attribute("textContent") == sentence)
+    case.__name__ = "case_vergleich_refuses_" + name
+    return case
+
+
+def case_vergleich_abbrechen_keeps_what_was_measured(page):
+    from selenium.webdriver.support.ui import Select
+    Select(page.element("presets")).select_by_visible_text("Verdopplung (Primzahlen)")
+    assert page.element("progressText").text == "0 von 5"
+    page.element("cancel").click()
+    assert page.element("cancel").get_property("disabled")
+    WebDriverWait(page.driver, 5).until(lambda d: page.element("announcement").get_attribute(
+        "textContent").startswith("Messung angehalten nach "))
+    # A fresh worker measures what comes next.
+    measure_line(page, "12")
+    assert table_rows(page)[0][:3] == ["12", "6", "11"], table_rows(page)
+
+
+def case_vergleich_link_measures_its_numbers_and_follows_the_series(page):
+    url = page.driver.current_url
+    page.driver.get("about:blank")
+    page = Page(page.driver, url + "#zahlen=1.000.003;97")
+    WebDriverWait(page.driver, 60, poll_frequency=0.05).until(lambda d: len(table_rows(page)) == 2)
+    assert [row[0] for row in table_rows(page)] == ["97", "1" + NBSP + "000" + NBSP + "003"]
+    assert page.driver.execute_script("return location.hash") == "#zahlen=1000003;97"
+    measure_line(page, "12")
+    assert page.driver.execute_script("return location.hash") == "#zahlen=1000003;97;12"
+    page.element("newSeries").click()
+    assert page.driver.execute_script("return location.hash") == "" and table_rows(page) == []
+
+
+VERGLEICH_CASES = [
+    case_vergleich_link_measures_its_numbers_and_follows_the_series,
+    case_vergleich_numbers_as_pupils_write_them_sorted_with_factors,
+    vergleich_problem_case("a_decimal_comma", "12,5", "»12,5« ist keine ganze Zahl."),
+    vergleich_problem_case("one", "1", "»1« ist zu klein: die kleinste Zahl ist 2."),
+    case_vergleich_abbrechen_keeps_what_was_measured,
+]
+
 # Under the language "C", a tag Intl refuses: the page works, with a decimal point.
 CASES_IN_C = [case_time_with_a_decimal_point_in_c, paste_case(*PASTE_ROWS[1])]
 
@@ -586,6 +671,7 @@ def main():
     url = "file://" + os.path.abspath(sys.argv[-1])
     browser = sys.argv[2] if sys.argv[1] == "--browser" else "chromium"
     failures = run(browser, "de-DE", url, CASES) + run(browser, "C", url, CASES_IN_C)
+    failures += run(browser, "de-DE", url.replace("index.html", "vergleich.html"), VERGLEICH_CASES)
     print("%d failed" % failures)
     return 1 if failures else 0
 

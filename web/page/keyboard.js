@@ -8,13 +8,13 @@ const faktorlupeKeyboard = (function () {
             .map(function (control) { return document.getElementById(control.name); });
     }
 
-    // Tab after the last "x" goes to the input box and Shift+Tab from it to that "x", instead
-    // of leaving the page for the browser's toolbar.
+    // Tab after the page's last control, the link below the status line, goes to the input box
+    // and Shift+Tab from it to that link, instead of leaving the page for the browser's toolbar.
     function wrapTabOrder(layout) {
         const controls = focusable(layout);
         const first = controls[0];
-        const last = controls[controls.length - 1];
-        document.getElementById("form").addEventListener("keydown", function (event) {
+        const last = document.getElementById("comparisonLink") || controls[controls.length - 1];
+        document.addEventListener("keydown", function (event) {
             if (event.key !== "Tab" || event.altKey || event.ctrlKey || event.metaKey)
                 return;
             const target = event.shiftKey ? (event.target === first ? last : null)

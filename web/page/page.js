@@ -187,6 +187,7 @@
             focusBeforeReport = document.activeElement;
         form.inert = true;
         statusLine.inert = true;
+        element("comparisonLink").inert = true;
         // The button takes the focus a moment after the report is shown, not as show() gives
         // it at once: Firefox moves its caret into the new dialog after showing it, and Orca
         // followed that instead of the focus given before, saying nothing of the report.
@@ -207,6 +208,7 @@
         }
         form.inert = false;
         statusLine.inert = false;
+        element("comparisonLink").inert = false;
         if (focusBeforeReport && form.contains(focusBeforeReport))
             focusBeforeReport.focus();
         focusBeforeReport = null;

@@ -1,0 +1,183 @@
+// The comparison page's engine: the measurement core and the figures' texts of the comparison
+// window, for the page (vergleich.html). The same script runs twice: in a worker, where it
+// measures one number at a time, and in the page itself, where it reads the line, keeps the
+// table and gives every text the page shows. Texts cross as JSON, since a row holds 44 of them.
+#include "scans/MemoryFormView.h"
+#include "scans/Scans.h"
+#include "vergleich/measurement/Measurement.h"
+#include "vergleich/measurement/MeasuringWords.h"
+#include "vergleich/measurement/NumberRange.h"
+#include "vergleich/readable/FigureCells.h"
+#include "vergleich/readable/SeriesPresets.h"
+
+#include <chrono>
+#include <cstdio>
+#include <emscripten/emscripten.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace faktorlupe::vergleich;
+
+std::string quoted(const std::string& text) {
+    std::string json = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            json += '\\';
+        if (c == '\n')
+            json += "\\n";
+        else
+            json += c;
+    }
+    return json + '"';
+}
+
+// Doubles written so that JSON.parse gives back the same value.
+std::string exact(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+std::string numbersJson(const std::vector<std::int32_t>& numbers) {
+    std::string json = "[";
+    for (const std::int32_t number : numbers)
+        json += (json.size() > 1 ? "," : "") + std::to_string(number);
+    return json + "]";
+}
+
+// The figures as the page hands them back: zahl, divisors, then for each scan its candidates,
+// divisors, seconds, fastest and slowest.
+std::string figuresJson(const NumberFigures& figures) {
+    std::string json = "[" + std::to_string(figures.zahl) + "," + std::to_string(figures.divisors);
+    for (std::size_t i = 0; i < kScanCount; ++i)
+        json += "," + std::to_string(figures.scans[i].candidates) + "," +
+                std::to_string(figures.scans[i].divisors) + "," + exact(figures.scans[i].seconds) +
+                "," + exact(figures.ranges[i].fastest) + "," + exact(figures.ranges[i].slowest);
+    return json + "]";
+}
+
+std::string cellJson(const FigureCell& cell) {
+    return "{\"text\":" + quoted(cell.text) + ",\"tooltip\":" + quoted(cell.tooltip) +
+           ",\"spoken\":" + quoted(cell.spoken) + "}";
+}
+
+// The returned text lives until the next call.
+const char* handedOut(std::string text) {
+    static std::string kept;
+    kept = std::move(text);
+    return kept.c_str();
+}
+
+std::vector<NumberFigures>& table() {
+    static std::vector<NumberFigures> rows;
+    return rows;
+}
+
+// Until the browser has compiled a scan's loop for speed, it runs it slower: without this, the
+// first number's "alle" took 1.5 to 2.7 times as long as the same number measured later, and
+// Wurzel's, warmed only alongside the other two (whose runs are a thousand times as long), 2.4
+// times. So each scan runs on its own for a tenth of a second.
+void warmUp() {
+    using Clock = std::chrono::steady_clock;
+    using Scan = faktorlupe::ScanFigures (*)(faktorlupe::ScanState&, faktorlupe::FormView&,
+                                             const faktorlupe::Stopwatch&);
+    const faktorlupe::Stopwatch stopwatch;
+    for (const Scan scan :
+         {faktorlupe::runFullScan, faktorlupe::runHalfScan, faktorlupe::runRootScan}) {
+        const auto end = Clock::now() + std::chrono::milliseconds(100);
+        while (Clock::now() < end) {
+            faktorlupe::ScanState state;
+            faktorlupe::MemoryFormView view;
+            view.setText(faktorlupe::Box::txtEingabe, "1000003");
+            scan(state, view, stopwatch);
+        }
+    }
+}
+
+} // namespace
+
+extern "C" {
+
+// In the worker: the figures of one number, or {"failure": sentence}.
+EMSCRIPTEN_KEEPALIVE const char* vergleich_measure(int zahl) {
+    try {
+        return handedOut(figuresJson(measureNumber(zahl)));
+    } catch (const std::exception& error) {
+        return handedOut("{\"failure\":" + quoted(failureSentence(zahl, error)) + "}");
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void vergleich_warm_up() {
+    warmUp();
+}
+
+// The line "Zahlen:" read as the window reads it: {"numbers": [...], "problem": sentence}.
+EMSCRIPTEN_KEEPALIVE const char* vergleich_read(const char* line) {
+    std::vector<std::int32_t> numbers;
+    const std::string problem = readTypedNumbers(line, numbers);
+    return handedOut(
+        "{\"numbers\":" + numbersJson(problem.empty() ? numbers : std::vector<std::int32_t>{}) +
+        ",\"problem\":" + quoted(problem) + ",\"taken\":" + quoted(numbersTaken(numbers.size())) +
+        "}");
+}
+
+// The presets' names, descriptions and numbers.
+EMSCRIPTEN_KEEPALIVE const char* vergleich_presets() {
+    std::string json = "[";
+    for (const SeriesPreset& preset : seriesPresets())
+        json += (json.size() > 1 ? "," : "") + std::string("{\"name\":") + quoted(preset.name) +
+                ",\"description\":" + quoted(preset.description) +
+                ",\"numbers\":" + numbersJson(preset.numbers()) + "}";
+    return handedOut(json + "]");
+}
+
+// A number's figures as the worker measured them (see figuresJson) join the table.
+EMSCRIPTEN_KEEPALIVE void vergleich_add(const double* values) {
+    NumberFigures figures;
+    figures.zahl = static_cast<std::int32_t>(values[0]);
+    figures.divisors = static_cast<std::int64_t>(values[1]);
+    for (std::size_t i = 0; i < kScanCount; ++i) {
+        const double* scan = values + 2 + 5 * i;
+        figures.scans[i] = {static_cast<std::int64_t>(scan[0]), static_cast<std::int64_t>(scan[1]),
+                            scan[2]};
+        figures.ranges[i] = {scan[3], scan[4]};
+    }
+    auto& rows = table();
+    rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(rowForNumber(rows, figures.zahl)),
+                figures);
+}
+
+EMSCRIPTEN_KEEPALIVE void vergleich_clear_table() {
+    table().clear();
+}
+
+// The table: {"headings": [...], "rows": [[cell, ...], ...]}.
+EMSCRIPTEN_KEEPALIVE const char* vergleich_table() {
+    std::string json = "{\"headings\":[";
+    for (std::size_t c = 0; c < figureColumns().size(); ++c)
+        json += (c > 0 ? "," : "") + quoted(figureColumns()[c].heading);
+    json += "],\"rows\":[";
+    for (std::size_t r = 0; r < table().size(); ++r) {
+        json += r > 0 ? ",[" : "[";
+        for (std::size_t c = 0; c < figureColumns().size(); ++c)
+            json += (c > 0 ? "," : "") + cellJson(figureCell(table(), r, c));
+        json += "]";
+    }
+    return handedOut(json + "]}");
+}
+
+// What is said and shown of a measuring (MeasuringWords): done and total count the series since
+// the last Neue Reihe, doneBefore what was measured before the measuring that runs now.
+EMSCRIPTEN_KEEPALIVE const char* vergleich_words(int done, int total, int doneBefore,
+                                                 double seconds) {
+    const auto inSeries = [](int count) { return static_cast<std::size_t>(count); };
+    const std::size_t doneNow = inSeries(done - doneBefore);
+    const std::size_t numbersNow = inSeries(total - doneBefore);
+    return handedOut("{\"progress\":" + quoted(progressOf(inSeries(done), inSeries(total))) +
+                     ",\"started\":" + quoted(measuringStarted(numbersNow)) +
+                     ",\"finished\":" + quoted(measuringFinished(doneNow, seconds)) +
+                     ",\"stopped\":" + quoted(measuringStopped(doneNow, numbersNow)) + "}");
+}
+}
