@@ -343,7 +343,13 @@ INSTANTIATE_TEST_SUITE_P(
                  0, nullptr, "zahl,teiler,", true},
         ShellRun{"OneFileThroughALink",
                  OLD_OUT "ln -s out l.csv; \"$0\" 11 --csv out --csv-de l.csv", 2, "beide", "alt\n",
-                 false}),
+                 false},
+        ShellRun{"OneFileThroughAHardLink", OLD_OUT "ln out h; \"$0\" 11 --csv out --csv-de h", 2,
+                 "beide", "alt\n", false},
+        ShellRun{"ACsvInTheFileOfStandardOutput", "\"$0\" 11 --csv out --csv-de /dev/stdout >out",
+                 2, "Standardausgabe", "", false},
+        ShellRun{"ACsvInTheLogOfStandardError", OLD_OUT "\"$0\" 11 --csv out 2>>out", 2, nullptr,
+                 "alt\nfaktorlupe-vergleich: --csv und die Standardfehlerausgabe", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Killed in the middle of saving, held by strace after a call: after fsync, while the new file
@@ -358,10 +364,7 @@ cd folder && printf 'alt\n' >werte.csv || exit 1
 strace -f -qq -o ../trace -e trace="$call" -e inject="$call":delay_exit=3000000 \
     "$program" 11 --csv werte.csv >/dev/null
 status=$?
-grep -q "$call(" ../trace || {
-    kill $ !;
-    exit 77;
-}
+grep -q "$call(" ../trace || { kill $!; exit 77; }
 exit $status
 )sh";
 
