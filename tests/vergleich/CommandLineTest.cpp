@@ -308,6 +308,9 @@ TEST_P(ShellRunTest, WritesWhereTheNameLeads) {
 
 #define OLD_OUT "printf 'alt\\n' >out; "
 #define SHARED_LINK "mkdir -m 1777 shared && ln -s ../out shared/w.csv && "
+#define STICKY                                                                                     \
+    "[ $(id -u) = 0 ] || exit 77; chmod 755 .; mkdir -m 1777 s; " OLD_OUT                          \
+    "chmod 666 out; mv out s; "
 INSTANTIATE_TEST_SUITE_P(
     Vergleich, ShellRunTest,
     ::testing::Values(
@@ -349,7 +352,14 @@ INSTANTIATE_TEST_SUITE_P(
         ShellRun{"ACsvInTheFileOfStandardOutput", "\"$0\" 11 --csv out --csv-de /dev/stdout >out",
                  2, "Standardausgabe", "", false},
         ShellRun{"ACsvInTheLogOfStandardError", OLD_OUT "\"$0\" 11 --csv out 2>>out", 2, nullptr,
-                 "alt\nfaktorlupe-vergleich: --csv und die Standardfehlerausgabe", false}),
+                 "alt\nfaktorlupe-vergleich: --csv und die Standardfehlerausgabe", false},
+        ShellRun{"AnotherUsersFileInASharedFolder",
+                 STICKY "setpriv --reuid 65534 --regid 65534 --clear-groups \"$0\" 11 --csv s/out;"
+                        "e=$?; mv s/out .; exit $e",
+                 2, "dort darf nicht", "alt\n", false},
+        ShellRun{"RootReplacesAnotherUsersFileInASharedFolder",
+                 STICKY "chown 65534 s s/out && \"$0\" 11 --csv s/out && mv s/out .", 0, nullptr,
+                 "zahl,", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Killed in the middle of saving, held by strace after a call: after fsync, while the new file
