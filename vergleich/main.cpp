@@ -9,6 +9,7 @@
 #include "vergleich/window/WindowRun.h"
 
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 
 using namespace faktorlupe::vergleich;
@@ -48,6 +49,10 @@ int main(int argc, char* argv[]) {
     }
     const std::vector<std::int32_t> numbers =
         arguments.numbers.empty() ? defaultSeries() : arguments.numbers;
+    // A reader that has gone (| head, less quit early, a window's Speichern to /dev/stdout) makes
+    // a write fail with EPIPE, said in German words, instead of ending the program unasked: the
+    // other files are still written, the window stays open.
+    std::signal(SIGPIPE, SIG_IGN);
     if (!arguments.window)
         return measureAndWrite(argc, argv, arguments, numbers);
     if (!application)

@@ -44,7 +44,7 @@ ProgramRun runVergleich(const QStringList& arguments, const QString& folder,
 
 struct BadArguments {
     const char* name;
-    QStringList arguments;
+    QStringList arguments = {};
     // A link of this name in the working folder that leads nowhere.
     const char* danglingLink = nullptr;
     QStringList variables = {};
@@ -97,44 +97,32 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{"OptionWithoutName", {"--=5", "--csv", kCsv}},
         BadArguments{"WindowWithoutADisplay", {"--fenster", "12"}},
         // DISPLAY names an X server that is not there: no abort of Qt's, for either program.
-        BadArguments{"WindowWithAnUnreachableDisplay",
-                     {"--fenster", "12"},
-                     nullptr,
-                     {kUnreachableDisplay},
-                     FAKTORLUPE_VERGLEICH,
-                     {"»xcb«", kUnreachableDisplay, "could not connect to display :87"}},
-        BadArguments{"FaktorlupeWithAnUnreachableDisplay",
-                     {},
-                     nullptr,
-                     {kUnreachableDisplay},
-                     FAKTORLUPE_PROGRAM,
-                     {"»xcb«", kUnreachableDisplay}},
+        BadArguments{.name = "WindowWithAnUnreachableDisplay",
+                     .arguments = {"--fenster", "12"},
+                     .variables = {kUnreachableDisplay},
+                     .named = {"»xcb«", kUnreachableDisplay, "could not connect to display :87"}},
+        BadArguments{.name = "FaktorlupeWithAnUnreachableDisplay",
+                     .variables = {kUnreachableDisplay},
+                     .program = FAKTORLUPE_PROGRAM,
+                     .named = {"»xcb«", kUnreachableDisplay}},
         // A platform without a screen, without its server, or misspelt: named, with Qt's reason.
-        BadArguments{"WindowOnAFramebufferThatIsNotThere",
-                     {"--fenster", "12"},
-                     nullptr,
-                     {"QT_QPA_PLATFORM=linuxfb:fb=/nicht/vorhanden"},
-                     FAKTORLUPE_VERGLEICH,
-                     {"»linuxfb:fb=/nicht/vorhanden«", "Failed to initialize screen"}},
-        BadArguments{"FaktorlupeOnAFramebufferThatIsNotThere",
-                     {},
-                     nullptr,
-                     {"QT_QPA_PLATFORM=linuxfb:fb=/nicht/vorhanden"},
-                     FAKTORLUPE_PROGRAM,
-                     {"»linuxfb:fb=/nicht/vorhanden«"}},
-        BadArguments{
-            "WindowOnWaylandWithoutACompositor",
-            {"--fenster", "12"},
-            nullptr,
-            {"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=/nicht/vorhanden", kUnreachableDisplay},
-            FAKTORLUPE_VERGLEICH,
-            {"»wayland«", "WAYLAND_DISPLAY=/nicht/vorhanden", "wl_display"}},
-        BadArguments{"FaktorlupeOnAMisspeltPlatform",
-                     {},
-                     nullptr,
-                     {"QT_QPA_PLATFORM=waylnd", kUnreachableDisplay},
-                     FAKTORLUPE_PROGRAM,
-                     {"»waylnd«", "nur", "xcb"}},
+        BadArguments{.name = "WindowOnAFramebufferThatIsNotThere",
+                     .arguments = {"--fenster", "12"},
+                     .variables = {"QT_QPA_PLATFORM=linuxfb:fb=/nicht/vorhanden"},
+                     .named = {"»linuxfb:fb=/nicht/vorhanden«", "Failed to initialize screen"}},
+        BadArguments{.name = "FaktorlupeOnAFramebufferThatIsNotThere",
+                     .variables = {"QT_QPA_PLATFORM=linuxfb:fb=/nicht/vorhanden"},
+                     .program = FAKTORLUPE_PROGRAM,
+                     .named = {"»linuxfb:fb=/nicht/vorhanden«"}},
+        BadArguments{.name = "WindowOnWaylandWithoutACompositor",
+                     .arguments = {"--fenster", "12"},
+                     .variables = {"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=/nicht/vorhanden",
+                                   kUnreachableDisplay},
+                     .named = {"»wayland«", "WAYLAND_DISPLAY=/nicht/vorhanden", "wl_display"}},
+        BadArguments{.name = "FaktorlupeOnAMisspeltPlatform",
+                     .variables = {"QT_QPA_PLATFORM=waylnd", kUnreachableDisplay},
+                     .program = FAKTORLUPE_PROGRAM,
+                     .named = {"»waylnd«", "nur", "xcb"}},
         BadArguments{"WindowWithCsv", {"--fenster", "12", "--csv", kCsv}, nullptr, {kOffscreen}},
         BadArguments{
             "WindowWithChart", {"--fenster", "12", "--chart", kChart}, nullptr, {kOffscreen}},
@@ -308,6 +296,9 @@ TEST_P(ShellRunTest, WritesWhereTheNameLeads) {
 
 #define OLD_OUT "printf 'alt\\n' >out; "
 #define SHARED_LINK "mkdir -m 1777 shared && ln -s ../out shared/w.csv && "
+#define STICKY                                                                                     \
+    "[ $(id -u) = 0 ] || exit 77; chmod 755 .; mkdir -m 1777 s; " OLD_OUT                          \
+    "chmod 666 out; mv out s; "
 INSTANTIATE_TEST_SUITE_P(
     Vergleich, ShellRunTest,
     ::testing::Values(
@@ -343,7 +334,20 @@ INSTANTIATE_TEST_SUITE_P(
                  0, nullptr, "zahl,teiler,", true},
         ShellRun{"OneFileThroughALink",
                  OLD_OUT "ln -s out l.csv; \"$0\" 11 --csv out --csv-de l.csv", 2, "beide", "alt\n",
-                 false}),
+                 false},
+        ShellRun{"OneFileThroughAHardLink", OLD_OUT "ln out h; \"$0\" 11 --csv out --csv-de h", 2,
+                 "beide", "alt\n", false},
+        ShellRun{"ACsvInTheFileOfStandardOutput", "\"$0\" 11 --csv out --csv-de /dev/stdout >out",
+                 2, "Standardausgabe", "", false},
+        ShellRun{"ACsvInTheLogOfStandardError", OLD_OUT "\"$0\" 11 --csv out 2>>out", 2, nullptr,
+                 "alt\nfaktorlupe-vergleich: --csv und die Standardfehlerausgabe", false},
+        ShellRun{"AnotherUsersFileInASharedFolder",
+                 STICKY "setpriv --reuid 65534 --regid 65534 --clear-groups \"$0\" 11 --csv s/out;"
+                        "e=$?; mv s/out .; exit $e",
+                 2, "dort darf nicht", "alt\n", false},
+        ShellRun{"RootReplacesAnotherUsersFileInASharedFolder",
+                 STICKY "chown 65534 s s/out && \"$0\" 11 --csv s/out && mv s/out .", 0, nullptr,
+                 "zahl,", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Killed in the middle of saving, held by strace after a call: after fsync, while the new file
@@ -358,10 +362,7 @@ cd folder && printf 'alt\n' >werte.csv || exit 1
 strace -f -qq -o ../trace -e trace="$call" -e inject="$call":delay_exit=3000000 \
     "$program" 11 --csv werte.csv >/dev/null
 status=$?
-grep -q "$call(" ../trace || {
-    kill $ !;
-    exit 77;
-}
+grep -q "$call(" ../trace || { kill $!; exit 77; }
 exit $status
 )sh";
 

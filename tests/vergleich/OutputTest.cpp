@@ -5,11 +5,13 @@
 #include "vergleich/output/Report.h"
 #include "vergleich/output/SpreadsheetCsv.h"
 
+#include <QTemporaryDir>
 #include <charconv>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -146,6 +148,16 @@ TEST(ChartGuideTest, GrowthHeardFromTheFittedGuides) {
             figures.push_back({n, 2, {{{n - 1, 2, 1e-9 * std::pow(n, power)}}}});
         EXPECT_EQ(heardGrowth(figures, 0), QString::fromUtf8(heard)) << power;
     }
+}
+
+// The window's Speichern onto a FIFO named werte.csv: refused, the FIFO stays.
+TEST(FileWritingTest, AFifoIsNotReplaced) {
+    QTemporaryDir folder;
+    const QByteArray fifo = folder.filePath("werte.csv").toUtf8();
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0666), 0);
+    EXPECT_TRUE(writeCsvFile(fifo, kFigures).contains("keine gewöhnliche Datei"));
+    struct stat after {};
+    EXPECT_TRUE(::stat(fifo.constData(), &after) == 0 && S_ISFIFO(after.st_mode));
 }
 
 } // namespace

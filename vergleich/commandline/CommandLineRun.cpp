@@ -7,12 +7,13 @@
 #include "vergleich/output/FileWriting.h"
 #include "vergleich/output/Report.h"
 #include "vergleich/output/SpreadsheetCsv.h"
+#include "vergleich/output/WrittenFile.h"
 
 #include <QApplication>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <iterator>
+#include <utility>
 
 namespace faktorlupe::vergleich {
 namespace {
@@ -28,27 +29,72 @@ struct Output {
     QString path;
 };
 
+QString sharedFile(const QString& one, const QString& other, const QString& path) {
+    return QStringLiteral("%1 und %2 schreiben beide in die Datei %3; jede Ausgabe braucht eine "
+                          "eigene.")
+        .arg(one, other, path);
+}
+
+// An output that replaces a file must not replace the one standard output or standard error go
+// to: "--csv out >out" would leave only the CSV, "--csv log 2>>log" would wipe the log. Written
+// through the descriptor itself (--csv /dev/stdout), it comes after what is there, as the table.
+QString checkStandardStreams(const Output& output, const WrittenFile& written) {
+    const std::pair<int, QString> streams[] = {{1, QStringLiteral("die Standardausgabe")},
+                                               {2, QStringLiteral("die Standardfehlerausgabe")}};
+    for (const auto& [descriptor, name] : streams)
+        if (!written.throughDescriptor && isSameFile(writtenFileOf(descriptor), written))
+            return sharedFile(output.option, name, output.path);
+    return {};
+}
+
 // What can be checked is checked before the measurement, which may take minutes: that each file
-// can be written, and that no two options write one file, also where the names differ
-// ("./a.csv" and "a.csv", or a link and the file it leads to), which would leave only the last.
+// can be written, and that no two outputs write one file, also where the names differ
+// ("./a.csv" and "a.csv", a link or a hard link and the file), which would leave only the last.
 QString checkOutputs(const Arguments& arguments) {
     const Output outputs[] = {{QStringLiteral("--csv"), arguments.csvPath},
                               {QStringLiteral("--csv-de"), arguments.spreadsheetCsvPath},
                               {QStringLiteral("--chart"), arguments.chartPath}};
-    QString written[std::size(outputs)];
+    WrittenFile written[std::size(outputs)];
     for (std::size_t i = 0; i < std::size(outputs); ++i) {
         if (outputs[i].path.isEmpty())
             continue;
         if (const QString problem = checkWritable(outputs[i].path); !problem.isEmpty())
             return problem;
-        written[i] = fileWrittenFor(outputs[i].path);
+        written[i] = writtenFileOf(outputs[i].path);
+        if (const QString problem = checkStandardStreams(outputs[i], written[i]);
+            !problem.isEmpty())
+            return problem;
         for (std::size_t j = 0; j < i; ++j)
-            if (!written[j].isEmpty() && written[j] == written[i])
-                return QStringLiteral("%1 und %2 schreiben beide in die Datei %3; jede Ausgabe "
-                                      "braucht eine eigene.")
-                    .arg(outputs[j].option, outputs[i].option, outputs[i].path);
+            if (isSameFile(written[j], written[i]))
+                return sharedFile(outputs[j].option, outputs[i].option, outputs[i].path);
     }
     return {};
+}
+
+QString writeTableOut(const std::vector<NumberFigures>& figures) {
+    writeTable(std::cout, figures);
+    return flushStandardOutput();
+}
+
+// Every output is tried, in this order (a braced list is evaluated in order); each one that fails
+// is reported.
+int writeOutputs(const Arguments& arguments, const std::vector<NumberFigures>& figures) {
+    const QString problems[] = {
+        writeTableOut(figures),
+        arguments.csvPath.isEmpty() ? QString() : writeCsvFile(arguments.csvPath, figures),
+        arguments.spreadsheetCsvPath.isEmpty()
+            ? QString()
+            : writeSpreadsheetCsvFile(arguments.spreadsheetCsvPath, figures),
+        arguments.chartPath.isEmpty()
+            ? QString()
+            : writeChart(arguments.chartPath,
+                         chartFormatOf(arguments.chartPath).value_or(ChartFormat::Png), figures,
+                         arguments.linear ? Scale::Linear : Scale::Logarithmic)};
+    int status = 0;
+    for (const QString& problem : problems)
+        if (!problem.isEmpty())
+            status = fail(problem, kFailed);
+    return status;
 }
 
 } // namespace
@@ -57,10 +103,6 @@ int measureAndWrite(int& argc, char* argv[], const Arguments& arguments,
                     const std::vector<std::int32_t>& numbers) {
     if (const QString problem = checkOutputs(arguments); !problem.isEmpty())
         return fail(problem, kBadArguments);
-    // A reader that has gone (| head, less quit early) makes a write fail with EPIPE instead of
-    // ending the program unasked: the files are still written, and the failure is reported.
-    std::signal(SIGPIPE, SIG_IGN);
-
     // The chart is drawn off screen: no display is needed or used.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(keepOnlyQtErrors);
@@ -83,25 +125,7 @@ int measureAndWrite(int& argc, char* argv[], const Arguments& arguments,
     if (!failure.isEmpty())
         return fail(failure, kFailed);
 
-    // Every output is tried; each one that fails is reported.
-    int status = 0;
-    writeTable(std::cout, figures);
-    if (const QString problem = flushStandardOutput(); !problem.isEmpty())
-        status = fail(problem, kFailed);
-    if (!arguments.csvPath.isEmpty())
-        if (const QString problem = writeCsvFile(arguments.csvPath, figures); !problem.isEmpty())
-            status = fail(problem, kFailed);
-    if (!arguments.spreadsheetCsvPath.isEmpty())
-        if (const QString problem = writeSpreadsheetCsvFile(arguments.spreadsheetCsvPath, figures);
-            !problem.isEmpty())
-            status = fail(problem, kFailed);
-    if (!arguments.chartPath.isEmpty())
-        if (const QString problem = writeChart(
-                arguments.chartPath, chartFormatOf(arguments.chartPath).value_or(ChartFormat::Png),
-                figures, arguments.linear ? Scale::Linear : Scale::Logarithmic);
-            !problem.isEmpty())
-            status = fail(problem, kFailed);
-    return status;
+    return writeOutputs(arguments, figures);
 }
 
 } // namespace faktorlupe::vergleich

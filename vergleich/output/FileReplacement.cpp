@@ -15,8 +15,9 @@
 // 3. rename puts it in the old one's place in one step. Between 2 and 3 the hidden name exists;
 //    a SIGTERM, SIGINT or SIGHUP there removes it (RemovedOnKill) before the program ends.
 // Where the file system makes no file without a name (EOPNOTSUPP), the file has its hidden name
-// from the start and RemovedOnKill covers the whole writing. A SIGKILL or a power cut between 2
-// and 3 can still leave a hidden file; nothing a program does can prevent that.
+// from the start and RemovedOnKill covers the whole writing, but for the instant between openat
+// and madeHere. A SIGKILL or a power cut between 2 and 3 can still leave a hidden file; nothing a
+// program does can prevent that.
 namespace faktorlupe::vergleich {
 namespace {
 
@@ -25,7 +26,7 @@ constexpr int kMostAttempts = 100;
 // ".faktorlupe-neu-4711-0": short whatever the file is called, so that a name of the most bytes
 // the system allows (255) can be replaced as well as a short one. The process's number in it
 // keeps two programs saving at once apart; a name that is there already (EEXIST) is from an
-// earlier process of the same number, which RemovedOnKill may remove.
+// earlier process of the same number, or someone else's, and stays: the next number is tried.
 QByteArray hiddenName(int attempt) {
     return ".faktorlupe-neu-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(attempt);
 }
@@ -55,10 +56,13 @@ int putInPlace(int folder, const QByteArray& hidden, const QByteArray& name) {
 // fsync has reported any failure of the writing already, so close has nothing left to report.
 int nameAndPlace(int folder, int file, const QByteArray& name) {
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(file);
+    struct stat unnamed {};
+    if (::fstat(file, &unnamed) != 0)
+        return errno;
     int error = EEXIST;
     for (int attempt = 0; error == EEXIST && attempt < kMostAttempts; ++attempt) {
         const QByteArray hidden = hiddenName(attempt);
-        const RemovedOnKill removed(folder, hidden);
+        const RemovedOnKill removed(folder, hidden, &unnamed);
         if (::linkat(AT_FDCWD, self.constData(), folder, hidden.constData(), AT_SYMLINK_FOLLOW) ==
             0)
             error = putInPlace(folder, hidden, name);
@@ -81,13 +85,14 @@ int replaceNamed(int folder, const QByteArray& name, const struct stat* old,
                  const QByteArray& bytes) {
     for (int attempt = 0; attempt < kMostAttempts; ++attempt) {
         const QByteArray hidden = hiddenName(attempt);
-        const RemovedOnKill removed(folder, hidden);
+        RemovedOnKill removed(folder, hidden);
         const int file =
             ::openat(folder, hidden.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (file < 0 && errno == EEXIST)
             continue;
         if (file < 0)
             return errno;
+        removed.madeHere();
         int error = fill(file, old, bytes);
         if (::close(file) != 0 && error == 0)
             error = errno;
@@ -101,7 +106,9 @@ int replaceNamed(int folder, const QByteArray& name, const struct stat* old,
 
 int replaceIn(int folder, const QByteArray& name, const QByteArray& bytes) {
     struct stat old {};
-    const bool replacing = ::fstatat(folder, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
+    // The old one's permissions only where it is a plain file: a link's are always 0777.
+    const bool replacing =
+        ::fstatat(folder, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode);
     const struct stat* oldFile = replacing ? &old : nullptr;
     // linkat names a file without a name through /proc, which a chroot may lack.
     if (::access("/proc/self/fd", X_OK) == 0) {

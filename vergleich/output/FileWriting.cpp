@@ -7,8 +7,10 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/capability.h>
 #include <mutex>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace faktorlupe::vergleich {
@@ -34,18 +36,40 @@ QString checkDescriptor(const QString& path, int descriptor) {
     return {};
 }
 
+// Only a plain file is replaced: a folder, a FIFO or a device named werte.csv stays what it is.
+QString checkKind(const QString& path, const struct stat& file) {
+    if (S_ISDIR(file.st_mode))
+        return cannotWrite(path, EISDIR);
+    if (!S_ISREG(file.st_mode))
+        return QStringLiteral("Die Datei %1 kann nicht geschrieben werden: sie ist keine "
+                              "gewöhnliche Datei.")
+            .arg(path);
+    return {};
+}
+
+// The kernel's rule for replacing a name in a sticky folder (fs/namei.c, check_sticky): only the
+// file's owner, the folder's owner, or a caller with CAP_FOWNER (root) may, also where the file
+// itself lets everyone write: /tmp/werte.csv of another user's is not for the caller to replace.
+bool mayReplace(const struct stat& folder, const struct stat& file) {
+    if (!(folder.st_mode & S_ISVTX) || file.st_uid == ::geteuid() || folder.st_uid == ::geteuid())
+        return true;
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct capabilities[_LINUX_CAPABILITY_U32S_3]{};
+    return ::syscall(SYS_capget, &header, capabilities) == 0 &&
+           (capabilities[0].effective & (1u << CAP_FOWNER)) != 0;
+}
+
 QString checkFile(const QString& path, const WriteTarget& target) {
     const QByteArray native = target.path();
     struct stat file {};
+    struct stat folder {};
     if (::stat(native.constData(), &file) == 0) {
-        if (S_ISDIR(file.st_mode))
-            return cannotWrite(path, EISDIR);
-        if (!S_ISREG(file.st_mode))
-            return QStringLiteral("Die Datei %1 kann nicht geschrieben werden: sie ist keine "
-                                  "gewöhnliche Datei.")
-                .arg(path);
+        if (const QString problem = checkKind(path, file); !problem.isEmpty())
+            return problem;
         if (::access(native.constData(), W_OK) != 0)
             return cannotWrite(path, errno);
+        if (::stat(target.folder.constData(), &folder) == 0 && !mayReplace(folder, file))
+            return cannotWrite(path, EPERM);
     }
     // The new file is made beside the old one, so its folder must take new files.
     if (::access(target.folder.constData(), W_OK) != 0)
@@ -119,6 +143,11 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes) {
         return QStringLiteral("Nach %1 konnte nicht alles geschrieben werden: %2.")
             .arg(path, reasonOf(errno));
     }
+    // Checked again here: the window's Speichern comes here without checkWritable.
+    struct stat old {};
+    if (target.error == 0 && ::stat(target.path().constData(), &old) == 0)
+        if (const QString problem = checkKind(path, old); !problem.isEmpty())
+            return problem;
     const int error = target.error != 0 ? target.error : replaceFile(target, bytes);
     if (error == 0)
         return {};

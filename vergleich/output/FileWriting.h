@@ -6,11 +6,12 @@
 namespace faktorlupe::vergleich {
 
 // Files written whole or not at all (FileReplacement.h): a full disk, a failing device or a kill
-// leaves an old file as it was. A name that is a link writes the file the link leads to, as
-// writing to it always did, except a link in a shared folder that someone else planted
-// (WriteTarget.h). A name of a descriptor of this process (/dev/stdout, /dev/fd/3) is written
-// through that descriptor, after what it has taken already, and never replaced. Names carry
-// their bytes as NativeNames.h describes.
+// leaves an old file as it was. A name that is a link writes the file the link leads to, where
+// the user means the content to go (a werte.csv in a project that links to the shared data
+// folder), except a link in a shared folder that someone else planted (WriteTarget.h). A name of a
+// descriptor of this process (/dev/stdout, /dev/fd/3) is written through that descriptor, after
+// what it has taken already, and never replaced. Names carry their bytes as NativeNames.h
+// describes.
 
 // Writes the bytes to the path that way. Returns an empty text on success, else a German sentence
 // that names the path and the reason and says that an old file of that name is unchanged.

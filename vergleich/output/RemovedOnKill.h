@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <sys/stat.h>
 
 namespace faktorlupe::vergleich {
 
@@ -10,8 +11,13 @@ namespace faktorlupe::vergleich {
 // otherwise are left as they are. One at a time: the writer saves one file after the other.
 class RemovedOnKill final {
 public:
-    // The file of that name in the folder open as folderDescriptor.
-    RemovedOnKill(int folderDescriptor, const QByteArray& name);
+    // The file of that name in the folder open as folderDescriptor, once madeHere says it is the
+    // writer's: a name that was there already (EEXIST) is someone else's and stays. Given the
+    // file that is to get the name (a file without a name, linked to it), from the start, but
+    // only while the name is that file's: a signal that comes as linkat returns, before the
+    // writer could say madeHere, still finds the file, and one that finds someone else's leaves it.
+    RemovedOnKill(int folderDescriptor, const QByteArray& name, const struct stat* file = nullptr);
+    void madeHere();
     ~RemovedOnKill();
     RemovedOnKill(const RemovedOnKill&) = delete;
     RemovedOnKill& operator=(const RemovedOnKill&) = delete;

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,6 +49,25 @@ QByteArray joined(const QByteArray& folder, const QByteArray& name) {
     return folder.endsWith('/') ? folder + name : folder + '/' + name;
 }
 
+// One link further: the path the link leads to goes into next; where the link may not be
+// followed, or cannot be read, the target to end with comes back instead.
+std::optional<WriteTarget> follow(WriteTarget target, const struct stat& link, QByteArray& next) {
+    struct stat folder {};
+    if (::stat(target.folder.constData(), &folder) != 0)
+        return failed(errno);
+    if (!mayFollow(folder, link)) {
+        target.foreignLink = true;
+        return target;
+    }
+    char leadsTo[PATH_MAX];
+    const ssize_t length = ::readlink(target.path().constData(), leadsTo, sizeof leadsTo);
+    if (length < 0)
+        return failed(errno);
+    const QByteArray to(leadsTo, length);
+    next = to.startsWith('/') ? to : joined(target.folder, to);
+    return std::nullopt;
+}
+
 } // namespace
 
 QByteArray WriteTarget::path() const {
@@ -80,19 +100,8 @@ WriteTarget writeTargetOf(const QByteArray& path) {
             return errno == ENOENT ? target : failed(errno);
         if (!S_ISLNK(link.st_mode))
             return target;
-        struct stat folder {};
-        if (::stat(real, &folder) != 0)
-            return failed(errno);
-        if (!mayFollow(folder, link)) {
-            target.foreignLink = true;
-            return target;
-        }
-        char leadsTo[PATH_MAX];
-        const ssize_t length = ::readlink(target.path().constData(), leadsTo, sizeof leadsTo);
-        if (length < 0)
-            return failed(errno);
-        const QByteArray next(leadsTo, length);
-        current = next.startsWith('/') ? next : joined(target.folder, next);
+        if (std::optional<WriteTarget> end = follow(target, link, current))
+            return *end;
     }
     return failed(ELOOP);
 }
