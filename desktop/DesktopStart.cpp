@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <string_view>
 #include <vector>
 
@@ -23,26 +24,32 @@ struct HeldNote {
     QString message;
 };
 
-// Only touched on the main thread while the QApplication is made.
+// Qt's notes while the QApplication is made, which its X11 reader thread may add to as well.
+std::mutex heldNotesLock;
 std::vector<HeldNote>* heldNotes = nullptr;
 const char* startingProgram = "";
-QString askedPlatform;
+QStringList askedPlatforms;
 
-// The platform Qt is asked for, as Qt itself reads it: -platform NAME, else QT_QPA_PLATFORM, else
-// Debian's default, X11.
-QString platformAsked(int argc, char* argv[]) {
+// The platforms Qt is asked for, in the order it tries them, as Qt itself reads them: -platform
+// NAME, else QT_QPA_PLATFORM, else Debian's default, X11; "wayland;xcb" tries Wayland, then
+// X11, and "xcb:option" is X11 with an option.
+QStringList platformsAsked(int argc, char* argv[]) {
+    QString asked = qEnvironmentVariable("QT_QPA_PLATFORM");
     for (int i = 1; i + 1 < argc; ++i)
         if (std::string_view(argv[i]) == "-platform" || std::string_view(argv[i]) == "--platform")
-            return QString::fromLocal8Bit(argv[i + 1]);
-    const QString variable = qEnvironmentVariable("QT_QPA_PLATFORM");
-    return variable.isEmpty() ? QStringLiteral("xcb") : variable;
+            asked = QString::fromLocal8Bit(argv[i + 1]);
+    QStringList platforms;
+    for (const QString& entry : asked.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        platforms << entry.section(QLatin1Char(':'), 0, 0).toLower();
+    platforms.removeAll(QString());
+    return platforms.isEmpty() ? QStringList{QStringLiteral("xcb")} : platforms;
 }
 
 // The variable naming the display, for the two platforms that read one: "DISPLAY=:87".
-QString whichDisplay() {
-    const char* variable = askedPlatform.startsWith(QLatin1String("wayland")) ? "WAYLAND_DISPLAY"
-                           : askedPlatform.startsWith(QLatin1String("xcb"))   ? "DISPLAY"
-                                                                              : nullptr;
+QString whichDisplay(const QString& platform) {
+    const char* variable = platform.startsWith(QLatin1String("wayland")) ? "WAYLAND_DISPLAY"
+                           : platform.startsWith(QLatin1String("xcb"))   ? "DISPLAY"
+                                                                         : nullptr;
     if (variable == nullptr)
         return {};
     const QString value = qEnvironmentVariable(variable);
@@ -56,6 +63,7 @@ QString whichDisplay() {
 QString qtsReason(const QString& fatal) {
     QStringList reasons;
     bool unknown = false;
+    const std::lock_guard lock(heldNotesLock);
     for (const HeldNote& note : *heldNotes) {
         if (note.category == "qt.qpa.plugin")
             unknown = unknown || note.message.startsWith(QLatin1String("Could not find"));
@@ -71,12 +79,20 @@ QString qtsReason(const QString& fatal) {
 }
 
 [[noreturn]] void endWithoutScreen(const QString& fatal) {
-    QStringList details = {whichDisplay(), qtsReason(fatal)};
+    QStringList details;
+    for (const QString& platform : askedPlatforms)
+        details << whichDisplay(platform);
+    details << qtsReason(fatal);
     details.removeAll(QString());
+    details.removeDuplicates();
+    const QString platforms = askedPlatforms.size() == 1
+                                  ? QStringLiteral("die Plattform »%1«").arg(askedPlatforms.front())
+                                  : QStringLiteral("die Plattformen »%1«,")
+                                        .arg(askedPlatforms.join(QString::fromUtf8("«, dann »")));
     const QString sentence =
-        QStringLiteral("%1: Über die Plattform »%2« ließ sich keine grafische Anzeige erreichen%3; "
+        QStringLiteral("%1: Über %2 ließ sich keine grafische Anzeige erreichen%3; "
                        "das Fenster braucht eine.\n")
-            .arg(QString::fromUtf8(startingProgram), askedPlatform,
+            .arg(QString::fromUtf8(startingProgram), platforms,
                  details.isEmpty()
                      ? QString()
                      : QStringLiteral(" (%1)").arg(details.join(QStringLiteral("; "))));
@@ -89,6 +105,9 @@ QString qtsReason(const QString& fatal) {
 void holdWhileStarting(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg)
         endWithoutScreen(message);
+    const std::lock_guard lock(heldNotesLock);
+    if (heldNotes == nullptr) // a thread's note as the application is done starting
+        return qt_message_output(type, context, message);
     heldNotes->push_back(
         {type, context.file, context.function, context.category, context.line, message});
 }
@@ -113,7 +132,7 @@ std::unique_ptr<QApplication> startDesktopApplication(int& argc, char* argv[],
     std::vector<HeldNote> held;
     heldNotes = &held;
     startingProgram = program;
-    askedPlatform = platformAsked(argc, argv);
+    askedPlatforms = platformsAsked(argc, argv);
     const QtMessageHandler previous = qInstallMessageHandler(holdWhileStarting);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
@@ -121,7 +140,10 @@ std::unique_ptr<QApplication> startDesktopApplication(int& argc, char* argv[],
     // at the first window, or to crash where a widget asks for its screen.
     if (QGuiApplication::screens().isEmpty())
         endWithoutScreen({});
-    heldNotes = nullptr;
+    {
+        const std::lock_guard lock(heldNotesLock);
+        heldNotes = nullptr;
+    }
     for (const HeldNote& note : held) {
         const auto text = [](const QByteArray& bytes) {
             return bytes.isNull() ? nullptr : bytes.constData();

@@ -2,6 +2,7 @@
 
 #include "desktop/LongText.h"
 #include "desktop/PastedText.h"
+#include "desktop/TextBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,19 +40,9 @@ struct Paste {
 // The box an event reaches: a line box itself, a multi-line one through its viewport.
 QWidget* textBox(QObject* watched) {
     for (QObject* object : {watched, watched != nullptr ? watched->parent() : nullptr})
-        if (qobject_cast<QLineEdit*>(object) != nullptr ||
-            qobject_cast<QPlainTextEdit*>(object) != nullptr ||
-            qobject_cast<QTextEdit*>(object) != nullptr)
+        if (textBoxOf(object))
             return static_cast<QWidget*>(object);
     return nullptr;
-}
-
-bool carriesNothing(const QMimeData* data) {
-    return data == nullptr || data->formats().isEmpty();
-}
-
-QString textOf(const QMimeData* data) {
-    return data != nullptr && data->hasText() ? data->text() : QString();
 }
 
 const QMimeData* clipboardData(QClipboard::Mode mode) {
@@ -108,8 +99,8 @@ bool memoryFor(qsizetype bytes) {
     return true;
 }
 
-bool roomFor(const QWidget& box, const QString& text) {
-    const qsizetype perCharacter = qobject_cast<const QLineEdit*>(&box) != nullptr
+bool roomFor(QWidget& box, const QString& text) {
+    const qsizetype perCharacter = std::holds_alternative<QLineEdit*>(*textBoxOf(&box))
                                        ? kLineBoxBytesPerCharacter
                                        : kMultiLineBoxBytesPerCharacter;
     return text.size() <= kLongText || memoryFor(text.size() * perCharacter);
@@ -126,12 +117,12 @@ void refuse(QWidget& box, qsizetype length) {
     message->open();
 }
 
-// The text a paste brings, read once: the box never reads the clipboard or the dragged data
-// itself, since between two reads they can go. On X11, after "QXcbClipboard::setMimeData: Cannot
-// set X11 selection owner", a result box read clipboard data that had lost every format in
-// between and crashed. None where the data carries no text.
+// The text a paste brings, in a single read that asks for nothing but the text: the box never
+// reads the clipboard or the dragged data itself, since between two reads they can go. On X11,
+// after "QXcbClipboard::setMimeData: Cannot set X11 selection owner", a result box read clipboard
+// data that had lost every format in between and crashed. None where the data carries no text.
 QString readOnce(const QMimeData* data) {
-    return carriesNothing(data) ? QString() : textOf(data);
+    return data != nullptr ? data->text() : QString();
 }
 
 bool paste(QWidget& box, const QString& text, std::optional<QPoint> at) {
@@ -144,13 +135,18 @@ bool paste(QWidget& box, const QString& text, std::optional<QPoint> at) {
     return pasteInto(box, text, at);
 }
 
+QMenu* standardMenu(QLineEdit& box, const QPoint&) {
+    return box.createStandardContextMenu();
+}
+
+template <typename MultiLineBox> QMenu* standardMenu(MultiLineBox& box, const QPoint& at) {
+    return box.createStandardContextMenu(at);
+}
+
 // The box's own menu, whose "Einfügen" pastes as the keys do.
 QMenu* menuOf(QWidget& box, const QPoint& at) {
-    if (auto* line = qobject_cast<QLineEdit*>(&box))
-        return line->createStandardContextMenu();
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(&box))
-        return plain->createStandardContextMenu(at);
-    return static_cast<QTextEdit&>(box).createStandardContextMenu(at);
+    return std::visit([&at](auto* textBox) { return standardMenu(*textBox, at); },
+                      *textBoxOf(&box));
 }
 
 // Its "Einfügen", which names the paste keys after a tab, as the box's menus in Qt 6.4 do.
@@ -196,6 +192,8 @@ protected:
             return true;
         }
         const bool taken = faktorlupe::paste(*paste->box, text, paste->at);
+        if (event->type() == QEvent::Drop && !text.isNull())
+            endDragOver(*watched);
         if (event->type() == QEvent::Drop && taken)
             static_cast<QDropEvent*>(event)->acceptProposedAction();
         else
@@ -237,6 +235,13 @@ private:
         m_passing = nullptr;
         drag.setDropAction(passed.dropAction());
         drag.setAccepted(passed.isAccepted());
+    }
+
+    // The box, shown the drag but not its drop, stops showing where the drop would go: a
+    // multi-line box would go on drawing its cursor there, a line box one without the focus.
+    static void endDragOver(QObject& target) {
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(&target, &leave);
     }
 
     static bool contextMenu(QObject* watched, const QContextMenuEvent& event) {

@@ -1,6 +1,7 @@
 #include "desktop/PastedText.h"
 
 #include "desktop/LongText.h"
+#include "desktop/TextBox.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -35,7 +36,7 @@ void endUndoStep(QLineEdit& box) {
     box.setCursorPosition(cursor);
 }
 
-bool pasteIntoLine(QLineEdit& box, const QString& text, std::optional<QPoint> at) {
+bool pasteIntoBox(QLineEdit& box, const QString& text, std::optional<QPoint> at) {
     if (box.isReadOnly() || (text.isEmpty() && !box.hasSelectedText()))
         return false;
     if (at) {
@@ -54,8 +55,7 @@ bool pasteIntoLine(QLineEdit& box, const QString& text, std::optional<QPoint> at
 }
 
 // The paste as a multi-line box makes it, one undo step of its own.
-template <typename Box>
-bool pasteIntoMultiLine(Box& box, const QString& text, std::optional<QPoint> at) {
+template <typename Box> bool pasteIntoBox(Box& box, const QString& text, std::optional<QPoint> at) {
     if (!box.textInteractionFlags().testFlag(Qt::TextEditable))
         return false;
     QTextCursor cursor = at ? box.cursorForPosition(*at) : box.textCursor();
@@ -68,13 +68,9 @@ bool pasteIntoMultiLine(Box& box, const QString& text, std::optional<QPoint> at)
 } // namespace
 
 bool pasteInto(QWidget& box, const QString& text, std::optional<QPoint> at) {
-    if (auto* line = qobject_cast<QLineEdit*>(&box))
-        return pasteIntoLine(*line, text, at);
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(&box))
-        return pasteIntoMultiLine(*plain, text, at);
-    if (auto* rich = qobject_cast<QTextEdit*>(&box))
-        return pasteIntoMultiLine(*rich, text, at);
-    return false;
+    const std::optional<TextBox> kind = textBoxOf(&box);
+    return kind &&
+           std::visit([&](auto* textBox) { return pasteIntoBox(*textBox, text, at); }, *kind);
 }
 
 } // namespace faktorlupe

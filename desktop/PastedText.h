@@ -14,8 +14,8 @@ namespace faktorlupe {
 // takes no text (read-only) is left as it was; a line box's mask, validator and longest text
 // apply, and the paste is one step for its undo, as Qt's own. A line box takes a text of more
 // than a few thousand characters in one piece, without undo, like a text the program sets: Qt
-// would record every character as an undo step of its own, and under a limit of 450 MB a paste
-// of 5 MB ended the program (std::bad_alloc). Returns whether the box took it.
+// would record every character as an undo step of its own, which under a limit on the program's
+// memory could end it for a paste of a few megabytes. Returns whether the box took it.
 bool pasteInto(QWidget& box, const QString& text, std::optional<QPoint> at);
 
 } // namespace faktorlupe

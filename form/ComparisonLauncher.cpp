@@ -144,6 +144,9 @@ bool ComparisonLauncher::start(const QString& program, std::int32_t number) {
     // The window writes nothing there: its end of the socket closes as the window ends.
     m_ended = std::make_unique<QSocketNotifier>(m_numbers, QSocketNotifier::Read);
     QObject::connect(m_ended.get(), &QSocketNotifier::activated, m_ended.get(), [this, window] {
+        // Not deleted within its own signal; off before its socket closes.
+        m_ended->setEnabled(false);
+        m_ended.release()->deleteLater();
         forget();
         collectWhenEnded(window);
     });

@@ -15,9 +15,9 @@ namespace faktorlupe {
 //
 // One comparison window per launcher, that is per main window: while it is open, the next
 // number is handed to it on its standard input, and it measures that and comes to the front;
-// once it has been closed, the next number starts a new one. Twenty presses of Ctrl+L started
-// twenty windows before, 793 MB together, each measuring on a core. The window outlives the
-// launcher: closing the main window leaves it open.
+// once it has been closed, the next number starts a new one, so that holding Ctrl+L does not
+// start a window per press, each measuring on a core. The window outlives the launcher: closing
+// the main window leaves it open.
 class ComparisonLauncher {
 public:
     explicit ComparisonLauncher(QString programFolder);

@@ -72,7 +72,8 @@ MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
               {runHalfScan, m_controls.cmdHalbe, Box::txtHalbe, Box::txtZeitHalbe,
                m_controls.txtZeitHalbe},
               {runRootScan, m_controls.cmdWurzel, Box::txtWurzel, Box::txtZeitWurzel,
-               m_controls.txtZeitWurzel}}} {
+               m_controls.txtZeitWurzel}}},
+      m_comparison(QCoreApplication::applicationDirPath()) {
     setCentralWidget(m_clientArea);
     setWindowTitle(QString::fromUtf8(kFormCaption));
     QIcon icon;

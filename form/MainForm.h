@@ -8,7 +8,6 @@
 #include "scans/ScanState.h"
 #include "scans/Stopwatch.h"
 
-#include <QCoreApplication>
 #include <QMainWindow>
 #include <array>
 #include <deque>
@@ -80,7 +79,7 @@ private:
     bool m_closed = false;
     // Scan clicks that arrived while another scan ran, in click order.
     std::deque<const Row*> m_remembered;
-    ComparisonLauncher m_comparison{QCoreApplication::applicationDirPath()};
+    ComparisonLauncher m_comparison;
 };
 
 } // namespace faktorlupe

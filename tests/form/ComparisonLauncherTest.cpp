@@ -1,5 +1,7 @@
 #include "form/ComparisonLauncher.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,24 +13,27 @@ namespace faktorlupe {
 namespace {
 
 // A stand-in for faktorlupe-vergleich that writes the arguments it was given into a file, and
-// the first number it is handed after them; then it ends, as a window that is closed.
+// the first number it is handed after them; then it ends, as a window that is closed, and says
+// so once its end of the launcher's socket is closed.
 void writeStandIn(const QString& path, const QString& record) {
     QFile script(path);
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("#!/bin/sh\necho \"$@\" >> '%1'\nread n && echo $n >> '%1'\n")
+    script.write(QStringLiteral("#!/bin/sh\necho \"$@\" >> '%1'\n"
+                                "read n && echo $n >> '%1' && exec 0<&- && echo ended >> '%1'\n")
                      .arg(record)
                      .toUtf8());
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+// The record once its last line starts with last; the launcher hears of an ended window meanwhile.
 QString waitForRecord(const QString& record, const QString& last = QStringLiteral("--fenster")) {
-    for (int i = 0; i < 100; ++i) {
+    for (const QDeadlineTimer deadline(10000); !deadline.hasExpired(); QThread::msleep(20)) {
         QFile file(record);
         const QString recorded = file.open(QIODevice::ReadOnly) ? file.readAll() : QString();
         if (recorded.section('\n', -2, -2).startsWith(last))
             return recorded.trimmed();
-        QThread::msleep(20);
+        QCoreApplication::processEvents();
     }
     return {};
 }
@@ -63,10 +68,9 @@ TEST_P(ComparisonLauncherTest, StartsTheComparisonForTheNumberAsTheScansReadIt) 
     // One window, which takes the next number; after it, the next starts a new one.
     EXPECT_EQ(launcher.open(QStringLiteral("13")),
               QString::fromUtf8("Laufzeitvergleich für 13 geöffnet."));
-    EXPECT_EQ(waitForRecord(record, QStringLiteral("13")), "--fenster 12\n13");
-    QThread::msleep(300);
+    EXPECT_EQ(waitForRecord(record, QStringLiteral("ended")), "--fenster 12\n13\nended");
     launcher.open(QStringLiteral("14"));
-    EXPECT_EQ(waitForRecord(record), "--fenster 12\n13\n--fenster 14");
+    EXPECT_EQ(waitForRecord(record), "--fenster 12\n13\nended\n--fenster 14");
 }
 
 INSTANTIATE_TEST_SUITE_P(Form, ComparisonLauncherTest, ::testing::ValuesIn(kLayouts),
