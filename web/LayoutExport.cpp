@@ -2,6 +2,7 @@
 // page: the page draws its form from the very table the window is built from.
 #include "form/LayoutTable.h"
 #include "runtime/RuntimeError.h"
+#include "web/JsonText.h"
 #include "web/PageReports.h"
 #include "web/PageRows.h"
 
@@ -14,20 +15,7 @@ namespace {
 using namespace faktorlupe;
 
 std::string quoted(std::string_view text) {
-    std::string json = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            json += escaped;
-        } else {
-            json += c;
-        }
-    }
-    return json + "\"";
+    return jsonQuoted(text);
 }
 
 // A number as JSON writes it: 24 and 9.75, not 24.000000.

@@ -9,6 +9,7 @@
 #include "vergleich/measurement/NumberRange.h"
 #include "vergleich/readable/FigureCells.h"
 #include "vergleich/readable/SeriesPresets.h"
+#include "web/JsonText.h"
 
 #include <chrono>
 #include <cstdio>
@@ -21,16 +22,7 @@ namespace {
 using namespace faktorlupe::vergleich;
 
 std::string quoted(const std::string& text) {
-    std::string json = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\')
-            json += '\\';
-        if (c == '\n')
-            json += "\\n";
-        else
-            json += c;
-    }
-    return json + '"';
+    return faktorlupe::jsonQuoted(text);
 }
 
 // Doubles written so that JSON.parse gives back the same value.
