@@ -600,12 +600,35 @@ def case_vergleich_link_measures_its_numbers_and_follows_the_series(page):
     assert page.driver.execute_script("return location.hash") == "" and table_rows(page) == []
 
 
+def case_vergleich_accessibility_tree_names_every_control_and_the_table_has_headers(page):
+    needs_devtools(page.driver)
+    measure_line(page, "12")
+    page.driver.execute_cdp_cmd("Accessibility.enable", {})
+    nodes = page.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+    by_backend = {node.get("backendDOMNodeId"): node for node in nodes}
+    document = page.driver.execute_cdp_cmd("DOM.getDocument", {"depth": -1})
+    shown = page.driver.execute_cdp_cmd("DOM.querySelectorAll", {
+        "nodeId": document["root"]["nodeId"],
+        "selector": "button, input, select, a[href], [tabindex]"})["nodeIds"]
+    unnamed = []
+    for node_id in shown:
+        described = page.driver.execute_cdp_cmd("DOM.describeNode", {"nodeId": node_id})["node"]
+        node = by_backend.get(described["backendNodeId"])
+        if node and not node.get("ignored") and not node.get("name", {}).get("value"):
+            unnamed.append((described["localName"], described.get("attributes")))
+    assert len(shown) >= 5 and not unnamed, (len(shown), unnamed)
+    named = {(node["role"]["value"], node.get("name", {}).get("value")) for node in nodes}
+    assert {("table", "Messwerte"), ("columnheader", "Zahl"), ("rowheader", "12")} <= named, \
+        sorted(n for n in named if n[0] in ("table", "columnheader", "rowheader"))
+
+
 VERGLEICH_CASES = [
     case_vergleich_link_measures_its_numbers_and_follows_the_series,
     case_vergleich_numbers_as_pupils_write_them_sorted_with_factors,
     vergleich_problem_case("a_decimal_comma", "12,5", "»12,5« ist keine ganze Zahl."),
     vergleich_problem_case("one", "1", "»1« ist zu klein: die kleinste Zahl ist 2."),
     case_vergleich_abbrechen_keeps_what_was_measured,
+    case_vergleich_accessibility_tree_names_every_control_and_the_table_has_headers,
 ]
 
 # Under the language "C", a tag Intl refuses: the page works, with a decimal point.
