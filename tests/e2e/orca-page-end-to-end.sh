@@ -4,13 +4,22 @@
 # The result of a scan, the error report's text, the button named after the report (not an
 # earlier result), Tab kept in the report, a long list from its start; Orca's status bar
 # command in Firefox only: Orca 43 finds no status bar inside a Chromium page at all.
+# The comparison page, opened by a link with two numbers: their start and end told once each,
+# the table found as a table and its cells read with their column's heading, a wrong number's
+# sentence.
 # Every step also prints all that Orca spoke, for reading.
 #   xvfb-run -a dbus-run-session -- orca-page-end-to-end.sh chromium|firefox PATH/TO/index.html
+#   xvfb-run -a dbus-run-session -- orca-page-end-to-end.sh chromium|firefox PATH/TO/vergleich.html
 set -euo pipefail
 # shellcheck source=orca-session.sh
 . "$(dirname "$0")/orca-session.sh"
 browser=$1
 page=file://$(realpath "$2")
+comparison=false
+if [ "$(basename "$2")" = vergleich.html ]; then
+    comparison=true
+    page+="#zahlen=97;12"
+fi
 start_orca
 
 # As root, with a fresh profile, in German, without first-run pages or bars in the Tab order.
@@ -33,7 +42,22 @@ pids+=($!)
 # A fresh Firefox profile takes a loaded machine half a minute to start; now and then the first
 # load announces the page but not the focused box, and a reload recovers it.
 set_mark
-if ! expect_spoken "'.*717313" "the input box is read on load" 40; then
+if $comparison; then
+    result=0
+    expect_spoken "'Messung fertig: 2 Zahlen in [0-9]" "the link's numbers are measured" 60 ||
+        fail "no measuring"
+    told=$(spoken_since_mark | grep -acE "'(2 Zahlen übernommen. )?Messung (läuft|fertig)")
+    [ "$told" = 2 ] || { echo "FAIL: start and end told $told times, not once each" >&2; result=1; }
+    case_result $result
+    # Browse mode, whichever mode the page was opened in.
+    set_mark
+    xdotool key Insert+a
+    expect_spoken "'(Stöbern|Fokus)-Modus" "Orca switches its mode" || fail "no mode"
+    if spoken_since_mark | grep -aq "'Fokus-Modus"; then
+        xdotool key Insert+a
+        sleep 1
+    fi
+elif ! expect_spoken "'.*717313" "the input box is read on load" 40; then
     set_mark
     xdotool key F5
     expect_spoken "'.*717313" "the input box is read after a reload" || fail "no focus"
@@ -52,6 +76,11 @@ keys() {
 
 # Each step: the keys on the way | the keys Orca answers | what it says, once | the step |
 # what it must not say | the only browser where it is asked.
+comparison_steps=(
+    "|t|Tabelle mit 3 Zeilen 11 Spalten|t finds the table"
+    "|Down Down|'Teiler Spaltenkopf 6\\.|a cell is read with its column's heading"
+    "Tab 1 2 comma 5|Return|.12,5. ist keine ganze Zahl\\.|a wrong number's sentence is spoken"
+)
 steps=(
     "ctrl+a 9 7|Tab|'Algorithmus alle|Tab reaches the scan button"
     "|space|2 Teiler: 1 und 97|Space on it speaks the result"
@@ -64,6 +93,7 @@ steps=(
     "|Return|Laufzeitfehler '5'|the report again"
     "Tab|Return|'Algorithmus Wurzel|Tab keeps the focus in the report, Return closes it"
 )
+$comparison && steps=("${comparison_steps[@]}")
 for step in "${steps[@]}"; do
     IFS='|' read -r before answered pattern what absent only <<<"$step"
     # shellcheck disable=SC2086 # a list of keys
