@@ -33,7 +33,8 @@ void paste(QLineEdit& box, const QString& text) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const auto application = faktorlupe::startDesktopApplication(argc, argv, "paste_memory_benchmark");
+    const auto application =
+        faktorlupe::startDesktopApplication(argc, argv, "paste_memory_benchmark");
     faktorlupe::prepareDesktopApplication(*application);
     faktorlupe::MainForm form([](QWidget*, const faktorlupe::RuntimeError&) {});
     form.show();

@@ -1,11 +1,11 @@
 #include "scans/Scans.h"
 
-#include "scans/CandidateLoop.h"
 #include "runtime/NumberFromText.h"
 #include "runtime/NumberText.h"
 #include "runtime/RoundToInt32.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/SquareRoot.h"
+#include "scans/CandidateLoop.h"
 
 namespace faktorlupe {
 namespace {

@@ -86,7 +86,8 @@ TEST(MemoryLimitTest, AMeasurementWhoseThreadCannotStartSaysSoAndTheProgramGoesO
     const Outcome outcome = runUnderLimit(FAKTORLUPE_MEASURE_UNDER_LIMIT);
     ASSERT_TRUE(WIFEXITED(outcome.status)) << "ended by signal " << WTERMSIG(outcome.status);
     EXPECT_EQ(WEXITSTATUS(outcome.status), 0);
-    EXPECT_EQ(outcome.said, "Die Messung konnte nicht beginnen: der Arbeitsspeicher reichte nicht.\n");
+    EXPECT_EQ(outcome.said,
+              "Die Messung konnte nicht beginnen: der Arbeitsspeicher reichte nicht.\n");
 }
 
 } // namespace

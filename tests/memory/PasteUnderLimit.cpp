@@ -1,7 +1,7 @@
 // Run by MemoryLimitTest in a child process whose address space is limited: pastes a text of the
-// given length with Ctrl+V over the whole text of a box of the main form, draws the window, types a key into the
-// box and says what became of the paste: "eingefügt" or "abgelehnt". An abort on the way is what
-// the test looks for.
+// given length with Ctrl+V over the whole text of a box of the main form, draws the window, types a
+// key into the box and says what became of the paste: "eingefügt" or "abgelehnt". An abort on the
+// way is what the test looks for.
 //   paste_under_limit txtEingabe|txtAlle CHARACTERS
 #include "desktop/DesktopApplication.h"
 #include "form/MainForm.h"

@@ -38,13 +38,13 @@ bool answers(Display* display, Window window, int milliseconds) {
     const Atom ping = XInternAtom(display, "_NET_WM_PING", False);
     const long stamp = static_cast<long>(std::rand() & 0x7fffffff);
     sendProtocol(display, window, ping, stamp);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     while (std::chrono::steady_clock::now() < deadline) {
         while (XPending(display) > 0) {
             XEvent event;
             XNextEvent(display, &event);
-            if (event.type == ClientMessage &&
-                static_cast<Atom>(event.xclient.data.l[0]) == ping &&
+            if (event.type == ClientMessage && static_cast<Atom>(event.xclient.data.l[0]) == ping &&
                 event.xclient.data.l[1] == stamp)
                 return true;
         }

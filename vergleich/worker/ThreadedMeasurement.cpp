@@ -56,8 +56,8 @@ void ThreadedMeasurement::start(std::vector<std::int32_t> numbers, Delivered del
         // No thread to be had: on a machine out of memory, the system cannot map its stack. Said
         // in the window through the same hand-over as any other end, not a std::terminate.
         MeasurementEnd end;
-        end.failure = QStringLiteral(
-            "Die Messung konnte nicht beginnen: der Arbeitsspeicher reichte nicht.");
+        end.failure =
+            QStringLiteral("Die Messung konnte nicht beginnen: der Arbeitsspeicher reichte nicht.");
         report(end);
     }
 }
