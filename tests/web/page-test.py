@@ -544,6 +544,8 @@ def measure_line(page, line):
 
 def case_vergleich_numbers_as_pupils_write_them_sorted_with_factors(page):
     assert page.driver.title == "Faktorlupe \u2013 Laufzeitvergleich", page.driver.title
+    # A tablet's number keyboard, which still has the "." that groups thousands.
+    assert page.element("numbers").get_attribute("inputmode") == "decimal"
     headings = page.driver.execute_script(
         "return [...document.querySelectorAll('thead th[scope=col]')].map(h => h.innerText)")
     assert headings[:3] == ["Zahl", "Teiler", "Kandidaten\nalle"], headings
@@ -622,6 +624,28 @@ def case_vergleich_accessibility_tree_names_every_control_and_the_table_has_head
         sorted(n for n in named if n[0] in ("table", "columnheader", "rowheader"))
 
 
+def case_vergleich_zoom_cuts_nothing_off_and_targets_stay_large(page):
+    measure_line(page, "97; 12")
+    for width, height, percent in ZOOM_ROWS:
+        zoom(page, width, height, percent)
+        controls = page.driver.execute_script("""
+            return [...document.querySelectorAll('button, input, select, [tabindex]')]
+                .filter(control => control.getClientRects().length).map(control => control.id);""")
+        for name in controls:
+            assert hit_square(page, name, 24), (width, height, percent, name)
+        # Each control and the table's last heading scroll into view whole.
+        cut = page.driver.execute_script("""
+            return [...arguments[0].map(id => document.getElementById(id)),
+                    document.querySelector('#headings th:last-child')].filter(element => {
+                element.scrollIntoView({block: "nearest", inline: "nearest"});
+                const box = element.getBoundingClientRect();
+                return box.left < -1 || box.top < -1 || box.right > innerWidth + 1 ||
+                       box.bottom > innerHeight + 1;
+            }).map(element => element.id || element.textContent);""", controls)
+        assert not cut, (width, height, percent, cut)
+    page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+
 VERGLEICH_CASES = [
     case_vergleich_link_measures_its_numbers_and_follows_the_series,
     case_vergleich_numbers_as_pupils_write_them_sorted_with_factors,
@@ -629,6 +653,7 @@ VERGLEICH_CASES = [
     vergleich_problem_case("one", "1", "»1« ist zu klein: die kleinste Zahl ist 2."),
     case_vergleich_abbrechen_keeps_what_was_measured,
     case_vergleich_accessibility_tree_names_every_control_and_the_table_has_headers,
+    case_vergleich_zoom_cuts_nothing_off_and_targets_stay_large,
 ]
 
 # Under the language "C", a tag Intl refuses: the page works, with a decimal point.
