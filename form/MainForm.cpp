@@ -108,13 +108,13 @@ MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
 }
 
 void MainForm::cmdAlle_Click() {
-    runScan(m_rows[0]);
+    runOrQueueScan(m_rows[0]);
 }
 void MainForm::cmdHalbe_Click() {
-    runScan(m_rows[1]);
+    runOrQueueScan(m_rows[1]);
 }
 void MainForm::cmdWurzel_Click() {
-    runScan(m_rows[2]);
+    runOrQueueScan(m_rows[2]);
 }
 void MainForm::Command1_Click() {
     clearRow(m_rows[0]);
@@ -130,7 +130,7 @@ void MainForm::openComparisonWindow() {
     m_statusLine.announce(m_comparison.open(m_controls.txtEingabe->text()));
 }
 
-void MainForm::runScan(const Row& row) {
+void MainForm::runOrQueueScan(const Row& row) {
     // Scans never nest: one clicked while another runs (its click reached the window during
     // the running scan's yield) is remembered and runs after it, in click order.
     if (m_scanRunning) {

@@ -59,7 +59,7 @@ private:
         QLineEdit* timeBox;
     };
 
-    void runScan(const Row& row);
+    void runOrQueueScan(const Row& row);
     void runOneScan(const Row& row);
     void showFigures(const Row& row, const ScanFigures& figures);
     void clearRow(const Row& row);

@@ -45,7 +45,7 @@ ScanFigures runPlainScan(ScanState& state, FormView& view, const Stopwatch& stop
     readInput(state, view);
     view.yieldToEvents();
     view.setText(result, "1");
-    state.startZeit = stopwatch.start();
+    state.startZeit = stopwatch.startReading();
     const double preciseStart = stopwatch.preciseSeconds();
     // Half of 7 is 3.5, so the half scan tests 2 and 3.
     const double bound = half ? state.zahl / 2.0 : state.zahl;
@@ -87,7 +87,7 @@ ScanFigures runRootScan(ScanState& state, FormView& view, const Stopwatch& stopw
     state.listeLinks.clear();
     state.listeRechts.clear();
     view.yieldToEvents();
-    state.startZeit = stopwatch.start();
+    state.startZeit = stopwatch.startReading();
     const double preciseStart = stopwatch.preciseSeconds();
     const double bound = rootBound(state.zahl);
     // The leading 1 and the number itself, which closes the list.

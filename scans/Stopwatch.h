@@ -24,7 +24,7 @@ public:
     // A reading in hundredths, after its round trip through text.
     double reading() const;
     // The start reading, which the scan keeps in single precision.
-    float start() const { return static_cast<float>(reading()); }
+    float startReading() const { return static_cast<float>(reading()); }
     // The seconds since the start reading, as text, given the seconds a clock that never jumps
     // counted over the same span. When the wall clock jumped during the span (midnight, a
     // daylight-saving switch, NTP, a person setting it), its difference disagrees with the

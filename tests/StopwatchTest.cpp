@@ -73,7 +73,7 @@ class StopwatchTest : public ::testing::TestWithParam<std::tuple<Timing, bool>> 
 TEST_P(StopwatchTest, ShowsTheElapsedSeconds) {
     const auto& [timing, comma] = GetParam();
     const Stopwatch stopwatch = stopwatchReading({timing.start, timing.end}, comma ? "," : ".");
-    const float startZeit = stopwatch.start();
+    const float startZeit = stopwatch.startReading();
     EXPECT_EQ(stopwatch.elapsedText(startZeit, timing.precise),
               comma ? timing.withComma : timing.withPoint);
 }
