@@ -2,7 +2,7 @@
 
 #include "vergleich/measurement/NumberFigures.h"
 #include "vergleich/output/Chart.h"
-#include "vergleich/window/Series.h"
+#include "vergleich/window/MeasurementQueue.h"
 #include "vergleich/worker/MeasurementSource.h"
 
 #include <QElapsedTimer>
@@ -81,7 +81,7 @@ private:
     void save();
 
     std::unique_ptr<MeasurementSource> m_source;
-    Series m_series;
+    MeasurementQueue m_series;
     std::optional<Run> m_run;
     double m_textScale = 1;
 

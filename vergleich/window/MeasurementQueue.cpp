@@ -1,14 +1,14 @@
-#include "vergleich/window/Series.h"
+#include "vergleich/window/MeasurementQueue.h"
 
 #include <utility>
 
 namespace faktorlupe::vergleich {
 
-void Series::add(const std::vector<std::int32_t>& numbers) {
+void MeasurementQueue::add(const std::vector<std::int32_t>& numbers) {
     m_waiting.insert(m_waiting.end(), numbers.begin(), numbers.end());
 }
 
-std::vector<std::int32_t> Series::handOutWaiting() {
+std::vector<std::int32_t> MeasurementQueue::handOutWaiting() {
     if (m_busy || m_waiting.empty())
         return {};
     m_busy = true;
@@ -16,7 +16,7 @@ std::vector<std::int32_t> Series::handOutWaiting() {
     return std::exchange(m_waiting, {});
 }
 
-bool Series::received(const NumberFigures& figures) {
+bool MeasurementQueue::received(const NumberFigures& figures) {
     if (m_givenUp)
         return false;
     m_figures.push_back(figures);
@@ -25,7 +25,7 @@ bool Series::received(const NumberFigures& figures) {
     return true;
 }
 
-bool Series::finished(bool failed) {
+bool MeasurementQueue::finished(bool failed) {
     const bool current = !std::exchange(m_givenUp, false);
     m_busy = false;
     m_given.clear();
@@ -34,7 +34,7 @@ bool Series::finished(bool failed) {
     return current;
 }
 
-void Series::startOver() {
+void MeasurementQueue::startOver() {
     m_figures.clear();
     m_given.clear();
     m_waiting.clear();

@@ -13,7 +13,7 @@ namespace faktorlupe::vergleich {
 // came; those handed to the worker and not yet back; and those waiting until it is free. The
 // progress is read from these alone, so that it adds up whatever order the worker's news and the
 // user's clicks come in. It does not measure: the window hands the numbers to its worker.
-class Series final {
+class MeasurementQueue final {
 public:
     // Numbers to measure after those measured or waiting.
     void add(const std::vector<std::int32_t>& numbers);
