@@ -2,6 +2,7 @@
 #include "desktop/DesktopApplication.h"
 #include "desktop/DesktopStart.h"
 #include "desktop/ScreenFit.h"
+#include "desktop/SmallHeaps.h"
 #include "form/MainForm.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ constexpr const char* kHelp =
 } // namespace
 
 int main(int argc, char* argv[]) {
+    faktorlupe::keepHeapsSmall();
     // Answered before Qt starts, so that they work without any display.
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];

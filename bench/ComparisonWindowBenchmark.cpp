@@ -5,6 +5,7 @@
 // - the processor time of the window's own thread, the one that draws and answers the user,
 //   as a share of that time, beside the share of the rest of the process (the worker).
 // The application starts as the program starts its window.
+#include "desktop/SmallHeaps.h"
 #include "vergleich/measurement/DefaultSeries.h"
 #include "vergleich/measurement/Measurement.h"
 #include "vergleich/window/ComparisonWindow.h"
@@ -53,6 +54,7 @@ template <typename Condition> void waitInTheEventLoop(Condition condition) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    faktorlupe::keepHeapsSmall();
     const auto application = startWindowApplication(argc, argv);
     const std::vector<std::int32_t> numbers = doublingSeries();
 

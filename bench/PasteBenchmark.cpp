@@ -7,6 +7,7 @@
 // The application is prepared for the desktop as the program prepares its own.
 #include "desktop/DesktopApplication.h"
 #include "desktop/DesktopStart.h"
+#include "desktop/SmallHeaps.h"
 #include "form/MainForm.h"
 
 #include <QApplication>
@@ -72,6 +73,7 @@ QString listWithBlanks(qsizetype length) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    faktorlupe::keepHeapsSmall();
     const auto application = faktorlupe::startDesktopApplication(argc, argv, "paste_benchmark");
     faktorlupe::prepareDesktopApplication(*application);
     MainForm form([](QWidget*, const faktorlupe::RuntimeError&) {});

@@ -4,6 +4,7 @@
 // platform, also offscreen. The application is started and prepared as the program does it.
 #include "desktop/DesktopApplication.h"
 #include "desktop/DesktopStart.h"
+#include "desktop/SmallHeaps.h"
 #include "form/MainForm.h"
 
 #include <QApplication>
@@ -33,6 +34,7 @@ void paste(QLineEdit& box, const QString& text) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    faktorlupe::keepHeapsSmall();
     const auto application =
         faktorlupe::startDesktopApplication(argc, argv, "paste_memory_benchmark");
     faktorlupe::prepareDesktopApplication(*application);

@@ -7,10 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 namespace faktorlupe {
 namespace {
 
@@ -116,19 +112,6 @@ void holdWhileStarting(QtMsgType type, const QMessageLogContext& context, const 
 
 std::unique_ptr<QApplication> startDesktopApplication(int& argc, char* argv[],
                                                       const char* program) {
-#if defined(__GLIBC__)
-    // glibc gives each thread that allocates a heap of its own, up to eight per core, and reserves
-    // 64 MB of address space for each: Qt's threads and the comparison window's worker took the
-    // window to 470 MB, and under `ulimit -v 250000` Qt's own threads could no longer start, which
-    // left a black window. Two heaps are plenty for a main thread and a worker; what the programs
-    // really use stays the same.
-    mallopt(M_ARENA_MAX, 2);
-    // Blocks from a megabyte up (a pasted megabyte, its text layout) are mapped on their own and
-    // given back when freed. By default glibc raises that threshold after the first such block is
-    // freed and keeps later ones in the heap, where a window that had a large paste held on to
-    // 40 to 75 MB more than it used.
-    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
-#endif
     std::vector<HeldNote> held;
     heldNotes = &held;
     startingProgram = program;

@@ -1,6 +1,7 @@
 // faktorlupe-vergleich: measures how the cost of the three scans grows with the number, as a
 // table, a CSV file and a chart, or live in a window (--fenster). Without --fenster it runs
 // without a display. This file only reads the options and hands over to one of the two.
+#include "desktop/SmallHeaps.h"
 #include "vergleich/commandline/Arguments.h"
 #include "vergleich/commandline/CommandLineRun.h"
 #include "vergleich/commandline/ExitStatus.h"
@@ -27,6 +28,7 @@ QStringList commandLineOf(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    faktorlupe::keepHeapsSmall();
     Arguments arguments;
     QString error = parseArguments(commandLineOf(argc, argv), arguments);
     std::unique_ptr<QApplication> application;

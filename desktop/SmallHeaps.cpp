@@ -1,0 +1,18 @@
+#include "desktop/SmallHeaps.h"
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace faktorlupe {
+
+void keepHeapsSmall() {
+#if defined(__GLIBC__)
+    // A main thread and a worker.
+    mallopt(M_ARENA_MAX, 2);
+    // A pasted megabyte and its text layout.
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
+#endif
+}
+
+} // namespace faktorlupe
