@@ -23,10 +23,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 start_window_manager || exit 1
 
@@ -47,18 +43,8 @@ go() {
     at=${tabs[$1]}
     sleep 0.1
 }
-expect_box() {
-    go "$1"
-    local actual
-    actual=$(copied_text)
-    [ "$actual" = "$2" ] || fail "$1 holds '$actual', expected '$2'"
-    echo "ok: $1 = '$2'"
-}
-type_number() {
-    go txtEingabe
-    xdotool key ctrl+a
-    xdotool type --delay 20 -- "$1"
-}
+reach_box() { go "$1"; }
+reach_input() { go txtEingabe; }
 
 "$app" &
 pids+=($!)

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # What the end-to-end scripts in a real X window share; sourced, not run.
 
 # The focused box's whole text, through its own select-all and copy. An empty box copies
@@ -79,4 +80,27 @@ start_window_manager() {
     done
     echo "FAIL: the window manager did not start" >&2
     return 1
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Whether a box holds the text: the script's own reach_box NAME goes to it (a click into it or
+# Tab to it, in this shell, which may keep where it is), then its copy is read.
+expect_box() {
+    reach_box "$1"
+    local actual
+    actual=$(copied_text)
+    [ "$actual" = "$2" ] || fail "$1 holds '$actual', expected '$2'"
+    echo "ok: $1 = '$2'"
+}
+
+# Types over all of the input box, reached by the script's own reach_input.
+type_number() {
+    reach_input
+    xdotool key ctrl+a
+    xdotool type --delay 20 -- "$1"
+    sleep 0.2
 }
