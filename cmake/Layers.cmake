@@ -2,14 +2,14 @@
 # may include its own headers and those of the libraries it links, and nothing else, so that an
 # include that climbs a layer fails to compile. Each library exports its own folder alone,
 # through a link in the build tree, instead of the project root: "scans/Scans.h" is found by
-# whoever links scans, "form/LayoutTable.h" by no file in scans/.
+# whoever links scans, "layout/LayoutTable.h" by no file in scans/.
 #
 #   faktorlupe_export(scans scans)
 #   faktorlupe_export(vergleich_measurement vergleich/measurement)
 #
 # A single header can be exported alone, for a library that may use that header but not the rest
-# of its folder: faktorlupe_export(layout_table form/LayoutTable.h) lets "form/LayoutTable.h" be
-# found, and no other file of form/.
+# of its folder: faktorlupe_export(some_table form/SomeTable.h) lets "form/SomeTable.h" be found,
+# and no other file of form/.
 #
 # Every project header is included by its folder, also within its own library:
 # #include "scans/Stopwatch.h", never #include "Stopwatch.h".

@@ -19,6 +19,7 @@ find_program(NODE NAMES node nodejs REQUIRED)
 
 add_subdirectory(runtime)
 add_subdirectory(scans)
+add_subdirectory(layout)
 add_subdirectory(vergleich/measurement)
 add_subdirectory(vergleich/readable)
 add_subdirectory(web)

@@ -2,6 +2,7 @@
 
 #include "form/LongWordWrap.h"
 #include "form/UndoLimit.h"
+#include "layout/ColourPair.h"
 
 #include <QColor>
 #include <QLabel>
@@ -50,20 +51,13 @@ QWidget* createWidget(const ControlSpec& layout, QWidget& form) {
     return nullptr;
 }
 
-// The layout sets one colour of a box and the system supplies the other, which under a dark
-// theme leaves white text on pale yellow. So the pair is completed the way the boxes were always
-// drawn: black text where the layout sets a background, a white background where it sets the
-// text colour.
 void applyColours(const ControlSpec& layout, QWidget& widget) {
+    const ColourPair colours = completedColours(layout);
     QPalette palette = widget.palette();
-    if (layout.background != kSystemColour) {
-        palette.setColor(QPalette::Base, colourFromBgr(layout.background));
-        palette.setColor(QPalette::Text, Qt::black);
-    }
-    if (layout.foreground != kSystemColour) {
-        palette.setColor(QPalette::Text, colourFromBgr(layout.foreground));
-        palette.setColor(QPalette::Base, Qt::white);
-    }
+    if (colours.background != kSystemColour)
+        palette.setColor(QPalette::Base, colourFromBgr(colours.background));
+    if (colours.foreground != kSystemColour)
+        palette.setColor(QPalette::Text, colourFromBgr(colours.foreground));
     widget.setPalette(palette);
 }
 

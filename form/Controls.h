@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/LayoutTable.h"
+#include "layout/LayoutTable.h"
 
 #include <QPoint>
 #include <array>

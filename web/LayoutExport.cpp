@@ -1,6 +1,7 @@
 // Writes the main form's layout table, and the rows the page binds to it, as a script for the
 // page: the page draws its form from the very table the window is built from.
-#include "form/LayoutTable.h"
+#include "layout/ColourPair.h"
+#include "layout/LayoutTable.h"
 #include "runtime/RuntimeError.h"
 #include "web/JsonText.h"
 #include "web/PageReports.h"
@@ -59,8 +60,8 @@ std::string control(const ControlSpec& c) {
            ", \"top\": " + std::to_string(c.top) + ", \"width\": " + std::to_string(c.width) +
            ", \"height\": " + std::to_string(c.height) + ", \"pointSize\": " + number(c.pointSize) +
            ", \"centred\": " + (c.alignment == TextAlignment::Centre ? "true" : "false") +
-           ", \"background\": " + cssColour(c.background) +
-           ", \"foreground\": " + cssColour(c.foreground) +
+           ", \"background\": " + cssColour(completedColours(c).background) +
+           ", \"foreground\": " + cssColour(completedColours(c).foreground) +
            ", \"accessibleName\": " + quotedOrNull(c.accessibleName) +
            ", \"buddy\": " + quotedOrNull(c.buddy) + "}";
 }

@@ -1,6 +1,6 @@
 #include "web/PageEngine.h"
 
-#include "form/LayoutTable.h"
+#include "layout/LayoutTable.h"
 #include "runtime/Clock.h"
 #include "runtime/RuntimeError.h"
 #include "scans/ResultTexts.h"

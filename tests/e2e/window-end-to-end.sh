@@ -6,7 +6,8 @@
 # dark GNOME theme. Then opens the comparison window of faktorlupe-vergleich, waits until three
 # small numbers are measured, starts the doubling preset and saves a screenshot of it at 1920x1080.
 # Run it inside an X server of at least 1920x1080, e.g. under xvfb-run.
-#   window-end-to-end.sh PATH/TO/faktorlupe PATH/TO/faktorlupe-vergleich SCREENSHOT.png
+#   window-end-to-end.sh PATH/TO/faktorlupe PATH/TO/faktorlupe-vergleich SCREENSHOT.png \
+#       PATH/TO/layout-centres
 # writes SCREENSHOT.png, SCREENSHOT-1.5.png, SCREENSHOT-dunkel.png and
 # SCREENSHOT-laufzeitvergleich.png.
 set -euo pipefail
@@ -15,6 +16,7 @@ set -euo pipefail
 app=$1
 vergleich=$2
 screenshot=$3
+layout_centres=$4
 
 "$app" &
 pid=$!
@@ -24,25 +26,24 @@ window=$(find_window '^Faktorlupe$')
 [ -n "$window" ] || fail "the window did not appear"
 sleep 0.5
 
-# Positions in the window, in pixels: the centre of each control as the layout places it.
+# Positions in the window, in pixels: the centre of each control as the layout table places it.
+declare -A centre
+while read -r name x y; do centre[$name]="$x $y"; done < <("$layout_centres")
 click_at() {
     xdotool mousemove --window "$window" "$1" "$2" click 1
     sleep 0.2
 }
-click_input() { click_at 232 68; }
-click_alle() { click_at 232 132; }
-click_halbe() { click_at 232 292; }
-click_wurzel() { click_at 232 452; }
-click_clear_alle() { click_at 840 104; }
-declare -A box_position=(
-    [txtAlle]="440 200" [txtHalbe]="440 360" [txtWurzel]="440 520"
-    [txtZeitAlle]="640 132" [txtZeitHalbe]="640 292" [txtZeitWurzel]="640 452"
-)
-
-reach_box() {
+click_on() {
     # shellcheck disable=SC2086
-    click_at ${box_position[$1]}
+    click_at ${centre[$1]}
 }
+click_input() { click_on txtEingabe; }
+click_alle() { click_on cmdAlle; }
+click_halbe() { click_on cmdHalbe; }
+click_wurzel() { click_on cmdWurzel; }
+click_clear_alle() { click_on Command1; }
+
+reach_box() { click_on "$1"; }
 # Clicks into a box and copies all of it.
 read_box() {
     reach_box "$1"

@@ -19,7 +19,7 @@ import tempfile
 # A source file of the library, an include that climbs out of its layer, and one it may use.
 EXPERIMENTS = [
     ("runtime/Clock.cpp", "scans/ScanState.h", "runtime/RuntimeError.h"),
-    ("scans/Scans.cpp", "form/LayoutTable.h", "runtime/NumberText.h"),
+    ("scans/Scans.cpp", "layout/LayoutTable.h", "runtime/NumberText.h"),
     ("scans/Stopwatch.cpp", "QString", "scans/Box.h"),
     ("form/MainForm.cpp", "vergleich/measurement/Measurement.h", "scans/Scans.h"),
     ("desktop/DesktopApplication.cpp", "form/MainForm.h", "desktop/DesktopApplication.h"),
@@ -49,12 +49,12 @@ EXPERIMENTS = [
 # The browser build: the page's engine may use the scans and the layout table, and nothing else
 # of the form; the scans may not reach the page's engine.
 WEB_EXPERIMENTS = [
-    ("web/PageEngine.cpp", "form/MainForm.h", "form/LayoutTable.h"),
+    ("web/PageEngine.cpp", "form/MainForm.h", "layout/LayoutTable.h"),
     ("web/PageEngine.cpp", "form/Controls.h", "scans/Scans.h"),
-    ("web/LayoutExport.cpp", "vergleich/measurement/Measurement.h", "form/LayoutTable.h"),
+    ("web/LayoutExport.cpp", "vergleich/measurement/Measurement.h", "layout/LayoutTable.h"),
     ("scans/Scans.cpp", "web/PageEngine.h", "runtime/NumberText.h"),
     ("vergleich/readable/FigureCells.cpp", "web/PageEngine.h", "vergleich/readable/ReadableText.h"),
-    ("runtime/Clock.cpp", "form/LayoutTable.h", "runtime/RuntimeError.h"),
+    ("runtime/Clock.cpp", "layout/LayoutTable.h", "runtime/RuntimeError.h"),
 ]
 
 

@@ -40,15 +40,10 @@ GROWTH_LIMIT_MB = 50
 # Pastes are up to 2^20 characters long, a megabyte.
 LONGEST_PASTE_BITS = 20
 SCREEN = (1600, 1000)
-# The main form's designed size and the centres of its controls at that size, in pixels.
-DESIGNED = (870, 589)
-MAIN_CONTROLS = {
-    "txtEingabe": (232, 68), "cmdAlle": (232, 132), "cmdHalbe": (232, 292),
-    "cmdWurzel": (232, 452), "txtAlle": (440, 200), "txtHalbe": (440, 360),
-    "txtWurzel": (440, 520), "txtZeitAlle": (640, 132), "txtZeitHalbe": (640, 292),
-    "txtZeitWurzel": (640, 452), "Command1": (840, 104), "Command2": (840, 264),
-    "Command3": (840, 424),
-}
+# The main form's designed size and the centres of its controls at that size, in pixels, as the
+# layout table places them (read by layout_from).
+DESIGNED = (0, 0)
+MAIN_CONTROLS = {}
 KEYS = ["Tab", "shift+Tab", "Return", "space", "Escape", "BackSpace", "Delete", "Home", "End",
         "Left", "Right", "Up", "Down", "Prior", "Next", "ctrl+a", "ctrl+c", "ctrl+x", "ctrl+z",
         "ctrl+shift+z", "ctrl+v", "shift+Insert", "shift+End", "shift+Home"]
@@ -519,6 +514,18 @@ def hostile(arguments):
     return 1 if failures else 0
 
 
+def read_layout(centres):
+    """The designed size and the controls' centres, from the layout table's own printout."""
+    global DESIGNED
+    printed = subprocess.run([centres], capture_output=True, text=True, check=True).stdout
+    for line in printed.splitlines():
+        name, x, y = line.split()
+        if name == "client":
+            DESIGNED = (int(x), int(y))
+        else:
+            MAIN_CONTROLS[name] = (int(x), int(y))
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True)
@@ -528,11 +535,13 @@ def main():
     parser.add_argument("--seed", type=int)
     parser.add_argument("--hostile", action="store_true")
     parser.add_argument("--vergleich")
+    parser.add_argument("--layout-centres", required=True)
     arguments = parser.parse_args()
     # The monkey works in a folder of its own.
     for name in ("program", "probe", "vergleich"):
         if getattr(arguments, name):
             setattr(arguments, name, os.path.abspath(getattr(arguments, name)))
+    read_layout(arguments.layout_centres)
     return hostile(arguments) if arguments.hostile else monkey(arguments)
 
 

@@ -43,18 +43,13 @@ const faktorlupeForm = (function () {
         return "calc(var(--twip) * " + value + ")";
     }
 
-    // The layout sets one colour of a box and the system supplies the other, which under a dark
-    // scheme would put light text on pale yellow; so each pair is completed as the window does:
-    // black text on a set background, a white background behind a set text colour.
+    // The layout's colours come completed in pairs, as the window draws them: a box's set
+    // background with black text, its set text colour on white; the rest stays the scheme's.
     function applyColours(control, element) {
-        if (control.background) {
+        if (control.background)
             element.style.backgroundColor = control.background;
-            element.style.color = "#000000";
-        }
-        if (control.foreground) {
+        if (control.foreground)
             element.style.color = control.foreground;
-            element.style.backgroundColor = "#ffffff";
-        }
     }
 
     function draw(layout, form) {
