@@ -21,6 +21,7 @@ add_subdirectory(runtime)
 add_subdirectory(scans)
 add_subdirectory(vergleich/measurement)
 add_subdirectory(vergleich/readable)
+add_subdirectory(vergleich/chart)
 add_subdirectory(web)
 
 # The tests need googletest's sources and Chromium (scripts/test-web installs them); the page
