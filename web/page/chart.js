@@ -172,7 +172,12 @@
         const box = mark.getBoundingClientRect();
         tip.textContent = mark.dataset.tooltip;
         tip.hidden = false;
-        tip.style.left = (box.right - figure.left + 8) + "px";
+        // Beside the point, or left of it where the right edge would cut it off (the points of
+        // the largest number stand at the chart's right).
+        let left = box.right - figure.left + 8;
+        if (left + tip.offsetWidth > figure.width)
+            left = Math.max(0, box.left - figure.left - 8 - tip.offsetWidth);
+        tip.style.left = left + "px";
         tip.style.top = (box.bottom - figure.top + 8) + "px";
     }
 
