@@ -22,6 +22,7 @@ add_subdirectory(scans)
 add_subdirectory(layout)
 add_subdirectory(vergleich/measurement)
 add_subdirectory(vergleich/readable)
+add_subdirectory(vergleich/chart)
 add_subdirectory(web)
 
 # The tests need googletest's sources and Chromium (scripts/test-web installs them); the page

@@ -4,11 +4,14 @@
 // table and gives every text the page shows. Texts cross as JSON, since a row holds 44 of them.
 #include "scans/MemoryFormView.h"
 #include "scans/Scans.h"
+#include "vergleich/chart/ChartModel.h"
+#include "vergleich/chart/ChartSummary.h"
 #include "vergleich/measurement/Measurement.h"
 #include "vergleich/measurement/MeasuringWords.h"
 #include "vergleich/measurement/NumberRange.h"
 #include "vergleich/readable/FigureCells.h"
 #include "vergleich/readable/SeriesPresets.h"
+#include "web/ChartJson.h"
 #include "web/JsonText.h"
 
 #include <chrono>
@@ -158,6 +161,12 @@ EMSCRIPTEN_KEEPALIVE const char* vergleich_table() {
         json += "]";
     }
     return handedOut(json + "]}");
+}
+
+// The chart of the table, on logarithmic axes or linear ones (see web/ChartJson.h).
+EMSCRIPTEN_KEEPALIVE const char* vergleich_chart(int logarithmic) {
+    const Scale scale = logarithmic != 0 ? Scale::Logarithmic : Scale::Linear;
+    return handedOut(faktorlupe::chartJson(chartModel(table(), scale), chartSummaryText(table())));
 }
 
 // What is said and shown of a measuring (MeasuringWords): done and total count the series since

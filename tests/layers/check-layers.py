@@ -33,6 +33,7 @@ EXPERIMENTS = [
      "vergleich/measurement/NumberFigures.h"),
     ("vergleich/measurement/NumberFigures.cpp", "QString", "vergleich/measurement/NumberRange.h"),
     ("vergleich/readable/FigureCells.cpp", "QString", "vergleich/measurement/NumberFigures.h"),
+    ("vergleich/chart/ChartModel.cpp", "QString", "vergleich/readable/ReadableText.h"),
     ("vergleich/output/Chart.cpp", "vergleich/window/ComparisonWindow.h", "QChart"),
     ("vergleich/output/Report.cpp", "vergleich/commandline/Arguments.h",
      "vergleich/measurement/Measurement.h"),
@@ -54,6 +55,7 @@ WEB_EXPERIMENTS = [
     ("web/LayoutExport.cpp", "vergleich/measurement/Measurement.h", "layout/LayoutTable.h"),
     ("scans/Scans.cpp", "web/PageEngine.h", "runtime/NumberText.h"),
     ("vergleich/readable/FigureCells.cpp", "web/PageEngine.h", "vergleich/readable/ReadableText.h"),
+    ("vergleich/chart/ChartGuide.cpp", "web/PageEngine.h", "vergleich/chart/ChartAxis.h"),
     ("runtime/Clock.cpp", "layout/LayoutTable.h", "runtime/RuntimeError.h"),
 ]
 

@@ -1,5 +1,6 @@
 // The figures as people and programs read them: readable numbers and times, the table and the
 // CSV, and the growth heard from the chart's guides.
+#include "vergleich/chart/ChartModel.h"
 #include "vergleich/output/ChartGuide.h"
 #include "vergleich/output/ReadableNumbers.h"
 #include "vergleich/output/Report.h"
@@ -147,6 +148,34 @@ TEST(ChartGuideTest, GrowthHeardFromTheFittedGuides) {
         for (const std::int32_t n : numbers)
             figures.push_back({n, 2, {{{n - 1, 2, 1e-9 * std::pow(n, power)}}}});
         EXPECT_EQ(heardGrowth(figures, 0), QString::fromUtf8(heard)) << power;
+    }
+}
+
+// The number axis's tick texts, one point per figure and scan, and guides inside the plot area.
+TEST(ChartModelTest, TicksPointsAndGuides) {
+    const std::vector<std::int32_t> doubling = {100000007, 1600000009};
+    const std::tuple<std::vector<std::int32_t>, Scale, std::vector<std::string>> rows[] = {
+        {doubling, Scale::Logarithmic, {"100 Mio.", "200 Mio.", "500 Mio.", "1 Mrd."}},
+        {doubling, Scale::Linear, {"0", "500 Mio.", "1 Mrd.", "1,5 Mrd."}},
+        {{}, Scale::Logarithmic, {"10", "20", "50", "100"}},
+    };
+    for (const auto& [numbers, scale, texts] : rows) {
+        std::vector<NumberFigures> figures;
+        for (const std::int32_t n : numbers)
+            figures.push_back(
+                {n, 2, {{{n - 1, 2, 1e-9 * n}, {n / 2, 2, 5e-10 * n}, {46000, 2, 1e-5}}}});
+        const ChartModel model = chartModel(figures, scale);
+        std::vector<std::string> shown;
+        for (const ChartTick& tick : model.x.ticks)
+            shown.push_back(
+                QString::fromStdString(tick.text).replace(QChar(0xA0), ' ').toStdString());
+        EXPECT_EQ(shown, texts);
+        for (const ChartScan& scan : model.scans) {
+            EXPECT_EQ(scan.points.size(), numbers.size());
+            EXPECT_EQ(scan.guide.empty(), numbers.empty());
+            for (const ChartPoint& point : scan.guide)
+                EXPECT_TRUE(point.y >= model.y.low - 1e-9 && point.y <= model.y.high + 1e-9);
+        }
     }
 }
 

@@ -646,7 +646,64 @@ def case_vergleich_zoom_cuts_nothing_off_and_targets_stay_large(page):
     page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
 
+def chart_ticks(page, axis):
+    return page.driver.execute_script(
+        "return [...document.querySelectorAll('#chart text[data-axis=%s]')].map(t => t.textContent)"
+        % axis)
+
+
+def case_vergleich_chart_shows_each_figure_with_the_windows_ticks_and_tooltips(page):
+    measure_line(page, "400.000.009; 100.000.007")
+    WebDriverWait(page.driver, 5).until(
+        lambda d: len(d.find_elements(By.CSS_SELECTOR, "#chart .point")) == 2 * 3)
+    assert page.driver.find_element(By.CSS_SELECTOR, "#chart title").get_attribute(
+        "textContent").startswith("Faktorlupe: Laufzeit der drei Algorithmen")
+    logarithmic = chart_ticks(page, "x")
+    assert "100" + NBSP + "Mio." in logarithmic and "0" not in logarithmic, logarithmic
+    page.element("logarithmic").click()
+    linear = chart_ticks(page, "x")
+    assert linear[0] == "0" and linear != logarithmic, linear
+    # One Tab stop into the chart, the arrows along a scan: alle at 100 Mio., then at 400 Mio.
+    page.element("logarithmic").send_keys(Keys.TAB, Keys.ARROW_RIGHT)
+    tip = page.element("chartTooltip")
+    assert re.fullmatch(r"Zahl: 400\u00a0Mio\.\nAlgorithmus: alle\nZeit: [\d,]+\u00a0(ns|µs|ms|s) "
+                        r"\(Messungen \d+\u00a0% auseinander(: unsicher)?\)\n"
+                        r"Kandidaten: 400\u00a0Mio\.", tip.get_attribute("textContent")), \
+        tip.get_attribute("textContent")
+    assert tip.is_displayed()
+    page.element("newSeries").click()
+    assert page.driver.find_elements(By.CSS_SELECTOR, "#chart .point") == []
+
+
+def case_vergleich_chart_downloads_as_png_and_svg(page):
+    import struct
+    import tempfile
+    import xml.etree.ElementTree as ElementTree
+    needs_devtools(page.driver)
+    folder = tempfile.mkdtemp(prefix="faktorlupe-downloads-")
+    page.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
+                                {"behavior": "allow", "downloadPath": folder})
+    measure_line(page, "1.000.003")
+    for button, name in [("saveSvg", "faktorlupe-vergleich.svg"),
+                         ("savePng", "faktorlupe-vergleich.png")]:
+        page.element(button).click()
+        path = os.path.join(folder, name)
+        WebDriverWait(page.driver, 10).until(lambda d: os.path.exists(path))
+        with open(path, "rb") as file:
+            content = file.read()
+        if name.endswith(".svg"):
+            root = ElementTree.fromstring(content)
+            svg = "{http://www.w3.org/2000/svg}"
+            assert root.tag == svg + "svg" and root.get("width") == "1200", root.attrib
+            assert root.find(svg + "title").text.startswith("Faktorlupe: Laufzeit der drei")
+        else:
+            assert content[:8] == b"\x89PNG\r\n\x1a\n", content[:8]
+            assert struct.unpack(">II", content[16:24]) >= (1200, 800), content[16:24]
+
+
 VERGLEICH_CASES = [
+    case_vergleich_chart_shows_each_figure_with_the_windows_ticks_and_tooltips,
+    case_vergleich_chart_downloads_as_png_and_svg,
     case_vergleich_link_measures_its_numbers_and_follows_the_series,
     case_vergleich_numbers_as_pupils_write_them_sorted_with_factors,
     vergleich_problem_case("a_decimal_comma", "12,5", "»12,5« ist keine ganze Zahl."),

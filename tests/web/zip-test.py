@@ -8,9 +8,9 @@ import subprocess
 import sys
 import zipfile
 
-PAGE = ["COPYRIGHT", "LICENSE", "engine-source.js", "faktorlupe.css", "form.js", "index.html",
-        "keyboard.js", "layout.js", "page.js", "running.js", "vergleich-engine-source.js",
-        "vergleich.css", "vergleich.html", "vergleich.js"]
+PAGE = ["COPYRIGHT", "LICENSE", "chart.js", "engine-source.js", "faktorlupe.css", "form.js",
+        "index.html", "keyboard.js", "layout.js", "page.js", "running.js",
+        "vergleich-engine-source.js", "vergleich.css", "vergleich.html", "vergleich.js"]
 cmake, build, archive = sys.argv[1:4]
 first = open(archive, "rb").read()
 folder = os.path.join(build, "faktorlupe-web")

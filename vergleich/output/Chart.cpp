@@ -1,9 +1,7 @@
 #include "vergleich/output/Chart.h"
 
 #include "vergleich/output/ChartAxis.h"
-#include "vergleich/output/ChartGuide.h"
 #include "vergleich/output/FileWriting.h"
-#include "vergleich/output/ReadableNumbers.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -18,25 +16,31 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QSvgGenerator>
-#include <algorithm>
 
 namespace faktorlupe::vergleich {
 namespace {
 
-enum class Marker { Circle, Square, Triangle };
-
-// In the order of kScanNames.
 struct Look {
     QColor colour;
     Marker marker;
     Qt::PenStyle guideDashes;
 };
 
-const Look kLooks[kScanCount] = {
-    {QColor(0xC0, 0x39, 0x2B), Marker::Circle, Qt::DashLine},
-    {QColor(0x1F, 0x6F, 0xB4), Marker::Square, Qt::DashDotLine},
-    {QColor(0x2C, 0x8C, 0x3C), Marker::Triangle, Qt::DotLine},
-};
+Qt::PenStyle penStyle(Dashes dashes) {
+    switch (dashes) {
+    case Dashes::Dashed:
+        return Qt::DashLine;
+    case Dashes::DashDotted:
+        return Qt::DashDotLine;
+    case Dashes::Dotted:
+        return Qt::DotLine;
+    }
+    return Qt::SolidLine;
+}
+
+Look lookOf(const ChartScan& scan) {
+    return {QColor(QString::fromStdString(scan.colour)), scan.marker, penStyle(scan.guideDashes)};
+}
 
 constexpr int kMarkerSize = 11;
 constexpr double kMeasuredWidth = 2;
@@ -88,60 +92,44 @@ QString legendText(const QString& text) {
     return text.toHtmlEscaped();
 }
 
+QList<QPointF> qtPoints(const std::vector<ChartPoint>& points) {
+    QList<QPointF> line;
+    for (const ChartPoint& point : points)
+        line.append(QPointF(point.x, point.y));
+    return line;
+}
+
 } // namespace
 
 QChart* buildChart(const std::vector<NumberFigures>& figures, Scale scale, double textScale) {
-    // The lines join the points from the smallest number to the largest, in whatever order the
-    // numbers were given.
-    const std::vector<NumberFigures> sorted = sortedByNumber(figures);
+    const ChartModel model = chartModel(figures, scale);
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Faktorlupe: Laufzeit der drei Algorithmen nach der Zahl"));
+    chart->setTitle(QString::fromStdString(model.title));
     chart->legend()->setAlignment(Qt::AlignBottom);
     // Each entry drawn like its line: the guide lines with their dashes.
     chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
-
-    double lowN = 10, highN = 100, lowT = 1e300, highT = 0;
-    if (!sorted.empty()) {
-        lowN = sorted.front().zahl;
-        highN = sorted.back().zahl;
-    }
-    for (const NumberFigures& row : sorted)
-        for (const ScanFigures& s : row.scans)
-            if (s.seconds > 0) {
-                lowT = std::min(lowT, s.seconds);
-                highT = std::max(highT, s.seconds);
-            }
-    // No time measured yet: a span of a decade below a microsecond.
-    if (highT <= 0)
-        lowT = 1e-7, highT = 1e-6;
-    const AxisSpan spanN = spanOf(lowN, highN, scale);
-    const AxisSpan spanT = spanOf(lowT, highT, scale);
-    QCategoryAxis* x = readableAxis(QStringLiteral("Zahl n"), spanN, scale, readableNumber);
-    QCategoryAxis* y =
-        readableAxis(QStringLiteral("Zeit je Lauf (Median)"), spanT, scale, readableSeconds);
+    QCategoryAxis* x = readableAxis(model.x);
+    QCategoryAxis* y = readableAxis(model.y);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
 
     for (std::size_t scan = 0; scan < kScanCount; ++scan) {
-        const Look& look = kLooks[scan];
+        const ChartScan& lines = model.scans[scan];
+        const Look look = lookOf(lines);
         auto* measured = new QLineSeries;
-        measured->setName(legendText(
-            QStringLiteral("Algorithmus >%1<").arg(QString::fromUtf8(kScanNames[scan]))));
+        measured->setName(legendText(QString::fromStdString(lines.name)));
         measured->setPen(QPen(look.colour, kMeasuredWidth));
         measured->setPointsVisible(true);
         measured->setLightMarker(markerImage(look));
         measured->setProperty("scan", static_cast<int>(scan));
-        for (const NumberFigures& row : sorted)
-            if (row.scans[scan].seconds > 0)
-                measured->append(axisPosition(row.zahl, scale),
-                                 axisPosition(row.scans[scan].seconds, scale));
+        for (const ChartMark& point : lines.points)
+            measured->append(point.at.x, point.at.y);
 
         auto* guide = new QLineSeries;
-        guide->setName(legendText(guideName(scan)));
+        guide->setName(legendText(QString::fromStdString(lines.guideName)));
         guide->setPen(QPen(look.colour, kGuideWidth, look.guideDashes));
         guide->setProperty("guide", static_cast<int>(scan));
-        guide->append(
-            guideLine(sorted, scan, scale, {spanN.low, spanT.low}, {spanN.high, spanT.high}));
+        guide->append(qtPoints(lines.guide));
         addToChart(*chart, measured, x, y);
         addToChart(*chart, guide, x, y);
     }

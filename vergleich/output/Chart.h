@@ -1,5 +1,6 @@
 #pragma once
 
+#include "vergleich/chart/ChartAxis.h"
 #include "vergleich/measurement/NumberFigures.h"
 
 #include <QByteArray>
@@ -15,16 +16,7 @@ namespace faktorlupe::vergleich {
 // The size of the chart in pixels (PNG) or user units (SVG).
 inline constexpr QSize kChartSize(1200, 800);
 
-// Logarithmic axes show the growth over many orders of magnitude; linear ones show the factor 2
-// between "alle" and "Hälfte" directly.
-enum class Scale { Logarithmic, Linear };
-
-// The seconds of the three scans against the number, each with a guide line that grows like n,
-// n/2 or the square root of n, fitted to the scan's points in the scale shown, and a legend
-// that names them for pupils. The axes end just past the figures and are labelled with numbers
-// and times as people read them ("1 Mio.", "447 ns"). The scans are told apart without colour
-// too: their points are circles, squares and triangles, their guide lines dashed, dash-dotted
-// and dotted, so that the chart reads on a black-and-white worksheet. Each scan's measured
+// The chart's model (vergleich/chart/ChartModel.h) drawn with Qt Charts. Each scan's measured
 // series carries the property "scan", its guide line "guide", with the scan's index. The caller
 // owns the chart. Its texts, lines and points are drawn at textScale times their designed size
 // (see scaleChartText).

@@ -1,33 +1,12 @@
 #pragma once
 
-#include "vergleich/output/Chart.h"
-
-#include <QString>
-#include <functional>
-#include <vector>
+#include "vergleich/chart/ChartModel.h"
 
 class QCategoryAxis;
 
 namespace faktorlupe::vergleich {
 
-// Where a value lies on an axis of the scale: its logarithm on a logarithmic one.
-double axisPosition(double value, Scale scale);
-
-// The stretch of an axis, in axis positions, and the values labelled on it.
-struct AxisSpan {
-    double low = 0;
-    double high = 1;
-    std::vector<double> ticks;
-};
-
-// The span that shows the values from lowest to highest and ends just past them, not at the next
-// power of ten: a logarithmic axis starts and ends a little beyond them and is labelled at the
-// powers of ten inside, and at 2 and 5 times them where fewer than three would be; a linear one
-// starts at 0 and is labelled at steps of 1, 2 or 5 times a power of ten.
-AxisSpan spanOf(double lowest, double highest, Scale scale);
-
-// An axis over the span whose labels are texts of our own ("1 Mio.", "447 ns").
-QCategoryAxis* readableAxis(const QString& title, const AxisSpan& span, Scale scale,
-                            const std::function<QString(double)>& label);
+// An axis of the chart's model whose labels are the model's texts ("1 Mio.", "447 ns").
+QCategoryAxis* readableAxis(const ChartAxisModel& model);
 
 } // namespace faktorlupe::vergleich

@@ -96,6 +96,7 @@
             });
             body.append(line);
         });
+        window.vergleichChartChanged();
     }
 
     function startNext() {
