@@ -49,14 +49,6 @@ if $comparison; then
     told=$(spoken_since_mark | grep -acE "'(2 Zahlen übernommen. )?Messung (läuft|fertig)")
     [ "$told" = 2 ] || { echo "FAIL: start and end told $told times, not once each" >&2; result=1; }
     case_result $result
-    # Browse mode, whichever mode the page was opened in.
-    set_mark
-    xdotool key Insert+a
-    expect_spoken "'(Stöbern|Fokus)-Modus" "Orca switches its mode" || fail "no mode"
-    if spoken_since_mark | grep -aq "'Fokus-Modus"; then
-        xdotool key Insert+a
-        sleep 1
-    fi
 elif ! expect_spoken "'.*717313" "the input box is read on load" 40; then
     set_mark
     xdotool key F5
@@ -76,10 +68,12 @@ keys() {
 
 # Each step: the keys on the way | the keys Orca answers | what it says, once | the step |
 # what it must not say | the only browser where it is asked.
+# The comparison page opens with the focus in its line, in focus mode; Insert+A leaves it for
+# browse mode, where "t" goes to the next table.
 comparison_steps=(
-    "|t|Tabelle mit 3 Zeilen 11 Spalten|t finds the table"
+    "1 2 comma 5|Return|.12,5. ist keine ganze Zahl\\.|a wrong number's sentence is spoken"
+    "Insert+a|t|Tabelle mit 3 Zeilen 11 Spalten|t finds the table"
     "|Down Down|'Teiler Spaltenkopf 6\\.|a cell is read with its column's heading"
-    "Tab 1 2 comma 5|Return|.12,5. ist keine ganze Zahl\\.|a wrong number's sentence is spoken"
 )
 steps=(
     "ctrl+a 9 7|Tab|'Algorithmus alle|Tab reaches the scan button"

@@ -629,7 +629,7 @@ def case_vergleich_zoom_cuts_nothing_off_and_targets_stay_large(page):
     for width, height, percent in ZOOM_ROWS:
         zoom(page, width, height, percent)
         controls = page.driver.execute_script("""
-            return [...document.querySelectorAll('button, input, select, [tabindex]')]
+            return [...document.querySelectorAll('button, input, select, a[href], [tabindex][id]')]
                 .filter(control => control.getClientRects().length).map(control => control.id);""")
         for name in controls:
             assert hit_square(page, name, 24), (width, height, percent, name)
