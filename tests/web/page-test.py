@@ -648,6 +648,27 @@ def case_vergleich_prints_on_one_a4_page_without_controls(page):
     assert len(pages) == 1, len(pages)
 
 
+VERGLEICH_CONTROLS = ["numbers", "measure", "newSeries", "presets", "cancel",
+                     "downloadSpreadsheetCsv", "downloadCsv"]
+
+
+def case_vergleich_zoom_keeps_controls_whole_and_large(page):
+    sizes = {}
+    for width, height, percent in ZOOM_ROWS + [(1920, 1080, 100)]:
+        zoom(page, width, height, percent)
+        for name in VERGLEICH_CONTROLS:
+            assert hit_square(page, name, 24), (width, percent, name)
+        # The controls wrap rather than run off the right edge.
+        assert page.driver.execute_script("""return arguments[0].every(name =>
+            document.getElementById(name).getBoundingClientRect().right <= innerWidth + 1)""",
+            VERGLEICH_CONTROLS), (width, percent)
+        sizes[(width, percent)] = page.driver.execute_script(
+            "return parseFloat(getComputedStyle(document.documentElement).fontSize)")
+    page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+    # The text grows with the window, for a projector at the back of a room.
+    assert sizes[(1920, 100)] > sizes[(1366, 100)], sizes
+
+
 def case_vergleich_link_measures_its_numbers_and_follows_the_series(page):
     url = page.driver.current_url
     page.driver.get("about:blank")
@@ -669,6 +690,7 @@ VERGLEICH_CASES = [
     case_vergleich_abbrechen_keeps_what_was_measured,
     case_vergleich_downloads_both_csvs,
     case_vergleich_prints_on_one_a4_page_without_controls,
+    case_vergleich_zoom_keeps_controls_whole_and_large,
 ]
 
 # Under the language "C", a tag Intl refuses: the page works, with a decimal point.
