@@ -340,7 +340,9 @@
                 event.preventDefault();
                 close(true);
             } else if (event.key === "Tab") {
-                close(false);
+                // From the button, so that the Tab goes on to the control after it; from the
+                // hidden entry it went to the page's start.
+                close(true);
             }
         });
         // A click elsewhere closes it, as the focus leaving it does.
