@@ -10,13 +10,16 @@
 #include "vergleich/measurement/MeasuringWords.h"
 #include "vergleich/measurement/NumberRange.h"
 #include "vergleich/readable/FigureCells.h"
+#include "vergleich/readable/ScriptCsv.h"
 #include "vergleich/readable/SeriesPresets.h"
 #include "web/ChartJson.h"
+#include "vergleich/readable/SpreadsheetCsvText.h"
 #include "web/JsonText.h"
 
 #include <chrono>
 #include <cstdio>
 #include <emscripten/emscripten.h>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -167,6 +170,17 @@ EMSCRIPTEN_KEEPALIVE const char* vergleich_table() {
 EMSCRIPTEN_KEEPALIVE const char* vergleich_chart(int logarithmic) {
     const Scale scale = logarithmic != 0 ? Scale::Logarithmic : Scale::Linear;
     return handedOut(faktorlupe::chartJson(chartModel(table(), scale), chartSummaryText(table())));
+}
+
+// The table as the files "CSV-Datei" (--csv) and "CSV für Tabellenkalkulation" (--csv-de),
+// whose text the page downloads as it is.
+EMSCRIPTEN_KEEPALIVE const char* vergleich_csv(int forSpreadsheet) {
+    std::ostringstream csv;
+    if (forSpreadsheet)
+        writeSpreadsheetCsv(csv, table());
+    else
+        writeCsv(csv, table());
+    return handedOut(csv.str());
 }
 
 // What is said and shown of a measuring (MeasuringWords): done and total count the series since

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <csignal>
@@ -184,6 +185,12 @@ TEST(CommandLineTest, WritesTableCsvAndPngChart) {
     ASSERT_EQ(rows.size(), 4);
     EXPECT_TRUE(rows[1].startsWith("7;2;6;"));
     EXPECT_TRUE(rows[2].startsWith("12;6;11;"));
+    // Each time's factor after it: none for the first number, a quoted number for the next.
+    EXPECT_EQ(rows[1].split(';').size(), 11);
+    EXPECT_EQ(rows[1].split(';')[4], "");
+    EXPECT_TRUE(
+        QRegularExpression("^\"[0-9]+(,[0-9]+)?\"$").match(rows[2].split(';')[4]).hasMatch())
+        << rows[2].toStdString();
 
     const QImage chart(QDir(folder.path()).filePath(kChart));
     EXPECT_EQ(chart.size(), QSize(1200, 800));

@@ -20,6 +20,7 @@
 #include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -513,12 +514,24 @@ struct Saving {
     const char* written;                // the file written, or none
     const char* startsWith;             // what the written file begins with
     const char* link = nullptr;         // a link of this name to the existing file
+    const char* locale = nullptr;       // the locale the dialog runs under, else the system's
+};
+
+// The program's locale for one test, the one before afterwards.
+struct DefaultLocale {
+    QLocale before;
+    explicit DefaultLocale(const char* name) {
+        if (name)
+            QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+    }
+    ~DefaultLocale() { QLocale::setDefault(before); }
 };
 
 class SaveTest : public ComparisonWindowTest, public ::testing::WithParamInterface<Saving> {};
 
 TEST_P(SaveTest, WritesWhatTheUserChose) {
     const Saving& saving = GetParam();
+    const DefaultLocale locale(saving.locale);
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QDir here(folder.path());
@@ -590,7 +603,13 @@ INSTANTIATE_TEST_SUITE_P(
                       Saving{"ForASpreadsheetWithItsEndingTyped", 3, "m.csv", nullptr,
                              QMessageBox::NoButton, "m.csv", "\xEF\xBB\xBFZahl;"},
                       Saving{"AsksByTheFileALinkLeadsTo", 2, "verweis.csv", "messung.csv",
-                             QMessageBox::Yes, "messung.csv", "zahl,teiler,", "verweis.csv"}),
+                             QMessageBox::Yes, "messung.csv", "zahl,teiler,", "verweis.csv"},
+                      Saving{"ACsvTypedUnderAGermanLocaleIsForASpreadsheet", 0, "m.csv", nullptr,
+                             QMessageBox::NoButton, "m.csv", "\xEF\xBB\xBFZahl;", nullptr, "de_DE"},
+                      Saving{"TheScriptCsvUnderAGermanLocaleByItsType", 2, "m.csv", nullptr,
+                             QMessageBox::NoButton, "m.csv", "zahl,teiler,", nullptr, "de_DE"},
+                      Saving{"ACsvTypedUnderAnotherLocaleIsForScripts", 0, "m.csv", nullptr,
+                             QMessageBox::NoButton, "m.csv", "zahl,teiler,", nullptr, "en_US"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The real worker: a window closed in the middle of a measurement takes its worker with it, and

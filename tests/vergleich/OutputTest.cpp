@@ -4,7 +4,8 @@
 #include "vergleich/output/ChartGuide.h"
 #include "vergleich/output/ReadableNumbers.h"
 #include "vergleich/output/Report.h"
-#include "vergleich/output/SpreadsheetCsv.h"
+#include "vergleich/readable/ScriptCsv.h"
+#include "vergleich/readable/SpreadsheetCsvText.h"
 
 #include <QTemporaryDir>
 #include <charconv>
@@ -63,16 +64,23 @@ TEST(CsvTest, CarriesTheHeaderAndOneParsableRowPerNumber) {
 }
 
 // For a German spreadsheet: semicolons, milliseconds with a decimal comma, no exponent and in
-// quotes, German headings, the rows by their number; worked out by hand from kFigures.
+// quotes, German headings, the rows by their number, each time's factor to the row above as a
+// plain number (one decimal, whole from ten on without grouping, two digits below a tenth);
+// worked out by hand from kFigures and a number between them.
 TEST(SpreadsheetCsvTest, ReadsAsNumbersInAGermanSpreadsheet) {
+    const NumberFigures between = {
+        1000003, 2, {{{1000002, 2, 1.05e-6}, {500001, 2, 3e-7}, {1000, 2, 5e-8}}}};
     std::ostringstream out;
-    writeSpreadsheetCsv(out, {kFigures[1], kFigures[0]});
+    writeSpreadsheetCsv(out, {kFigures[1], between, kFigures[0]});
     EXPECT_EQ(out.str(),
               "\xEF\xBB\xBF"
-              "Zahl;Teiler;Kandidaten alle;Zeit alle (ms);Kandidaten Hälfte;"
-              "Zeit Hälfte (ms);Kandidaten Wurzel;Zeit Wurzel (ms)\r\n"
-              "12;6;11;\"0,000525\";5;\"0,0015\";2;\"0,001\"\r\n"
-              "2147483647;2;2147483646;\"625\";1073741822;\"312,5\";46339;\"0,015\"\r\n");
+              "Zahl;Teiler;Kandidaten alle;Zeit alle (ms);Faktor alle;Kandidaten Hälfte;"
+              "Zeit Hälfte (ms);Faktor Hälfte;Kandidaten Wurzel;Zeit Wurzel (ms);Faktor Wurzel\r\n"
+              "12;6;11;\"0,000525\";;5;\"0,0015\";;2;\"0,001\";\r\n"
+              "1000003;2;1000002;\"0,00105\";\"2,0\";500001;\"0,0003\";\"0,2\";1000;"
+              "\"0,00005\";\"0,05\"\r\n"
+              "2147483647;2;2147483646;\"625\";\"595238\";1073741822;\"312,5\";\"1041667\";"
+              "46339;\"0,015\";\"300\"\r\n");
 }
 
 TEST(TableTest, GermanHeadingsAndTimesWithTheirUnit) {

@@ -5,10 +5,13 @@ with a German browser language and then "C", on a machine without a network. Eac
 page afresh.
     page-test.py [--browser webkit] INDEX_HTML
 """
+import base64
+import csv
 import json
 import os
 import re
 import sys
+import tempfile
 import time
 
 from selenium.webdriver.common.by import By
@@ -168,7 +171,7 @@ def case_preset(page):
     assert focused == "txtEingabe", focused
     assert page.element("txtEingabe").get_attribute("inputmode") == "decimal"
     link = page.driver.find_element(By.LINK_TEXT, "Laufzeitvergleich").get_attribute("href")
-    assert link.endswith("/vergleich.html"), link
+    assert link.endswith("/vergleich.html#zahlen=717313"), link
 
 
 def scan_case(name, text, buttons, lists):
@@ -511,6 +514,16 @@ def case_zoom_enlarges_and_targets_stay_large(page):
     page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
 
+def case_ctrl_l_opens_the_comparison_with_the_typed_number(page):
+    from selenium.webdriver.common.action_chains import ActionChains
+    page.type_input("1.000.003")
+    assert page.element("comparisonLink").get_attribute("href").endswith(
+        "/vergleich.html#zahlen=1.000.003")
+    ActionChains(page.driver).key_down(Keys.CONTROL).send_keys("l").key_up(Keys.CONTROL).perform()
+    WebDriverWait(page.driver, 60, poll_frequency=0.05).until(lambda d: len(table_rows(page)) == 1)
+    assert table_rows(page)[0][0] == "1" + NBSP + "000" + NBSP + "003", table_rows(page)
+
+
 CASES = [case_preset] + [scan_case(*row) for row in SCAN_ROWS] + \
     [error_case(*row) for row in ERROR_ROWS] + [paste_case(*row) for row in PASTE_ROWS] + [
     case_error_in_the_page_is_reported_and_the_page_goes_on,
@@ -523,6 +536,7 @@ CASES = [case_preset] + [scan_case(*row) for row in SCAN_ROWS] + \
     case_colours_are_paired_in_light_and_dark,
     case_form_drawn_to_the_layout_at_one_scale,
     case_zoom_enlarges_and_targets_stay_large,
+    case_ctrl_l_opens_the_comparison_with_the_typed_number,
 ]
 
 NBSP = "\u00a0"
@@ -577,8 +591,14 @@ def vergleich_problem_case(name, line, sentence):
 
 
 def case_vergleich_abbrechen_keeps_what_was_measured(page):
-    from selenium.webdriver.support.ui import Select
-    Select(page.element("presets")).select_by_visible_text("Verdopplung (Primzahlen)")
+    # "Reihe wählen" by the keyboard: Down opens it on the first series, arrowing starts none.
+    focused = lambda: page.driver.execute_script("return document.activeElement.textContent")
+    page.element("presets").send_keys(Keys.ARROW_DOWN)
+    assert focused() == "Standardreihe (30 Primzahlen)", focused()
+    page.driver.switch_to.active_element.send_keys(Keys.ARROW_DOWN)
+    assert focused() == "Verdopplung (Primzahlen)" and page.element("progressText").text == "0 von 0"
+    page.driver.switch_to.active_element.send_keys(Keys.RETURN)
+    assert focused() == "Reihe wählen" and page.element("presetMenu").get_property("hidden")
     assert page.element("progressText").text == "0 von 5"
     page.element("cancel").click()
     assert page.element("cancel").get_property("disabled")
@@ -587,6 +607,47 @@ def case_vergleich_abbrechen_keeps_what_was_measured(page):
     # A fresh worker measures what comes next.
     measure_line(page, "12")
     assert table_rows(page)[0][:3] == ["12", "6", "11"], table_rows(page)
+
+
+def downloaded(page, button, name, folder):
+    page.element(button).click()
+    path = os.path.join(folder, name)
+    WebDriverWait(page.driver, 10).until(lambda d: os.path.exists(path))
+    with open(path, encoding="utf-8-sig", newline="") as file:
+        return list(csv.reader(file, delimiter=";" if "tabelle" in name else ","))
+
+
+def case_vergleich_downloads_both_csvs(page):
+    needs_devtools(page.driver)
+    folder = tempfile.mkdtemp(prefix="faktorlupe-downloads-")
+    page.driver.execute_cdp_cmd("Page.setDownloadBehavior",
+                                {"behavior": "allow", "downloadPath": folder})
+    assert page.element("downloadCsv").get_property("disabled")
+    measure_line(page, "97; 12")
+    sheet = downloaded(page, "downloadSpreadsheetCsv", "faktorlupe-vergleich-tabelle.csv", folder)
+    assert sheet[0][2:5] == ["Kandidaten alle", "Zeit alle (ms)", "Faktor alle"], sheet[0]
+    assert [row[:3] for row in sheet[1:]] == [["12", "6", "11"], ["97", "2", "96"]], sheet
+    # The factor as the table shows it, as a number; none for the first row.
+    assert sheet[1][4] == "" and table_rows(page)[1][4] == "×" + NBSP + sheet[2][4], sheet
+    float(sheet[2][3].replace(",", "."))
+    script = downloaded(page, "downloadCsv", "faktorlupe-vergleich.csv", folder)
+    assert script[0][:2] == ["zahl", "teiler"] and len(script) == 3, script
+    assert [int(row[0]) for row in script[1:]] == [12, 97] and float(script[2][3]) > 0, script
+
+
+def case_vergleich_prints_on_one_a4_page_without_controls(page):
+    needs_devtools(page.driver)
+    # As many rows as the standard series has.
+    measure_line(page, ";".join(str(n) for n in range(2, 32)))
+    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
+    shown = page.driver.execute_script("""return ['.controls', '#downloads', '#figures'].map(
+        s => [...document.querySelectorAll(s)].map(e => getComputedStyle(e).display).join());""")
+    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
+    assert shown == ["none,none,none", "none", "table"], shown
+    pdf = base64.b64decode(page.driver.execute_cdp_cmd("Page.printToPDF", {
+        "preferCSSPageSize": True, "printBackground": False})["data"])
+    pages = re.findall(rb"/Type\s*/Page[^s]", pdf)
+    assert len(pages) == 1, len(pages)
 
 
 def case_vergleich_link_measures_its_numbers_and_follows_the_series(page):
@@ -626,8 +687,11 @@ def case_vergleich_accessibility_tree_names_every_control_and_the_table_has_head
 
 def case_vergleich_zoom_cuts_nothing_off_and_targets_stay_large(page):
     measure_line(page, "97; 12")
-    for width, height, percent in ZOOM_ROWS:
+    sizes = {}
+    for width, height, percent in ZOOM_ROWS + [(1920, 1080, 100)]:
         zoom(page, width, height, percent)
+        sizes[(width, percent)] = page.driver.execute_script(
+            "return parseFloat(getComputedStyle(document.documentElement).fontSize)")
         controls = page.driver.execute_script("""
             return [...document.querySelectorAll('button, input, select, a[href], [tabindex][id]')]
                 .filter(control => control.getClientRects().length).map(control => control.id);""")
@@ -644,6 +708,8 @@ def case_vergleich_zoom_cuts_nothing_off_and_targets_stay_large(page):
             }).map(element => element.id || element.textContent);""", controls)
         assert not cut, (width, height, percent, cut)
     page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+    # The text grows with the window, for a projector at the back of a room.
+    assert sizes[(1920, 100)] > sizes[(1366, 100)], sizes
 
 
 def chart_ticks(page, axis):
@@ -684,8 +750,8 @@ def case_vergleich_chart_downloads_as_png_and_svg(page):
     page.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
                                 {"behavior": "allow", "downloadPath": folder})
     measure_line(page, "1.000.003")
-    for button, name in [("saveSvg", "faktorlupe-vergleich.svg"),
-                         ("savePng", "faktorlupe-vergleich.png")]:
+    for button, name in [("downloadSvg", "faktorlupe-vergleich.svg"),
+                         ("downloadPng", "faktorlupe-vergleich.png")]:
         page.element(button).click()
         path = os.path.join(folder, name)
         WebDriverWait(page.driver, 10).until(lambda d: os.path.exists(path))
@@ -711,6 +777,8 @@ VERGLEICH_CASES = [
     case_vergleich_abbrechen_keeps_what_was_measured,
     case_vergleich_accessibility_tree_names_every_control_and_the_table_has_headers,
     case_vergleich_zoom_cuts_nothing_off_and_targets_stay_large,
+    case_vergleich_downloads_both_csvs,
+    case_vergleich_prints_on_one_a4_page_without_controls,
 ]
 
 # Under the language "C", a tag Intl refuses: the page works, with a decimal point.

@@ -2,19 +2,12 @@
 
 #include "vergleich/output/FileWriting.h"
 #include "vergleich/output/ReadableNumbers.h"
+#include "vergleich/readable/ScriptCsv.h"
 
-#include <charconv>
 #include <sstream>
 
 namespace faktorlupe::vergleich {
 namespace {
-
-// Every digit needed to read the value back, with a decimal point.
-std::string exactSeconds(double seconds) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, seconds);
-    return std::string(buffer, result.ptr);
-}
 
 // Pads to a width counted in characters, not bytes: "Hälfte" is six wide.
 std::string padLeft(const std::string& text, std::size_t width) {
@@ -37,17 +30,6 @@ void writeTable(std::ostream& out, const std::vector<NumberFigures>& figures) {
         for (const ScanFigures& scan : row.scans)
             out << padLeft(std::to_string(scan.candidates), 19)
                 << padLeft(readableSeconds(scan.seconds).toStdString(), 17);
-        out << '\n';
-    }
-}
-
-void writeCsv(std::ostream& out, const std::vector<NumberFigures>& figures) {
-    out << "zahl,teiler,kandidaten_alle,sekunden_alle,kandidaten_haelfte,sekunden_haelfte,"
-           "kandidaten_wurzel,sekunden_wurzel\n";
-    for (const NumberFigures& row : figures) {
-        out << row.zahl << ',' << row.divisors;
-        for (const ScanFigures& scan : row.scans)
-            out << ',' << scan.candidates << ',' << exactSeconds(scan.seconds);
         out << '\n';
     }
 }

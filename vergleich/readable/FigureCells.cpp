@@ -44,13 +44,10 @@ FigureCell seconds(const Rows& rows, std::size_t row, std::size_t scan) {
 }
 
 FigureCell factor(const Rows& rows, std::size_t row, std::size_t scan) {
-    if (row == 0)
+    const double ratio = factorToRowAbove(rows, row, scan);
+    if (ratio <= 0)
         return {};
-    const double before = rows[row - 1].scans[scan].seconds;
-    const double now = rows[row].scans[scan].seconds;
-    if (before <= 0 || now <= 0)
-        return {};
-    return {readableFactorText(now / before), {}, {}, {}, {}};
+    return {readableFactorText(ratio), {}, {}, {}, {}};
 }
 
 struct Column {
@@ -90,6 +87,14 @@ const std::vector<FigureColumn>& figureColumns() {
 FigureCell figureCell(const Rows& rows, std::size_t row, std::size_t column) {
     const Column& shown = columns()[column];
     return shown.cell(rows, row, shown.scan);
+}
+
+double factorToRowAbove(const Rows& rows, std::size_t row, std::size_t scan) {
+    if (row == 0)
+        return 0;
+    const double before = rows[row - 1].scans[scan].seconds;
+    const double now = rows[row].scans[scan].seconds;
+    return before > 0 && now > 0 ? now / before : 0;
 }
 
 std::size_t rowForNumber(const Rows& rows, std::int32_t zahl) {

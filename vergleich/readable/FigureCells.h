@@ -37,6 +37,10 @@ const std::vector<FigureColumn>& figureColumns();
 // The cell of a row and column of rows ordered by number.
 FigureCell figureCell(const std::vector<NumberFigures>& rows, std::size_t row, std::size_t column);
 
+// How many times the scan's time in row is its time in the row above; 0 for the first row and
+// where either time is missing.
+double factorToRowAbove(const std::vector<NumberFigures>& rows, std::size_t row, std::size_t scan);
+
 // Where the figures of zahl go among rows ordered by number: after those of the same number.
 std::size_t rowForNumber(const std::vector<NumberFigures>& rows, std::int32_t zahl);
 

@@ -57,15 +57,25 @@ std::string readableSecondsText(double seconds) {
     return secondsWithUnit(seconds, kDecimalComma);
 }
 
-std::string readableFactorText(double ratio) {
-    std::string text;
+namespace {
+
+std::string factorDigits(double ratio, bool grouped) {
     if (ratio >= 9.95)
-        text = groupedDigitsText(std::llround(ratio));
-    else if (ratio >= 0.095)
-        text = oneDecimal(ratio);
-    else
-        text = significantDigitsText(ratio, 2, kDecimalComma);
-    return "×" + kNoBreakSpace + text;
+        return grouped ? groupedDigitsText(std::llround(ratio))
+                       : std::to_string(std::llround(ratio));
+    if (ratio >= 0.095)
+        return oneDecimal(ratio);
+    return significantDigitsText(ratio, 2, kDecimalComma);
+}
+
+} // namespace
+
+std::string readableFactorText(double ratio) {
+    return "×" + kNoBreakSpace + factorDigits(ratio, true);
+}
+
+std::string plainFactorText(double ratio) {
+    return factorDigits(ratio, false);
 }
 
 std::string readablePercentText(double share) {

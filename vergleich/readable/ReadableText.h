@@ -23,6 +23,9 @@ std::string readableSecondsText(double seconds);
 // tenth ("× 0,048").
 std::string readableFactorText(double ratio);
 
+// The same factor as a spreadsheet reads a number: "2,0", "1234", "0,048".
+std::string plainFactorText(double ratio);
+
 // A share in whole percent: "35 %".
 std::string readablePercentText(double share);
 

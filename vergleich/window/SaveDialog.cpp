@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <array>
@@ -35,12 +36,18 @@ const FileType* typeWithFilter(const QString& filter) {
     return nullptr;
 }
 
+// The file type a typed ending stands for. Two share ".csv": under a German locale it is the one
+// for spreadsheets (the last of them), since German Calc reads the script CSV's
+// "8.896190777065258e-06" as text; elsewhere it is the script CSV (the first), as the one a
+// spreadsheet of that locale reads. Either stays reachable by its file type.
 const FileType* typeWithEnding(const QString& path) {
     const QString ending = QFileInfo(path).suffix();
+    const bool german = QLocale().language() == QLocale::German;
+    const FileType* found = nullptr;
     for (const FileType& type : fileTypes())
-        if (ending.compare(type.ending, Qt::CaseInsensitive) == 0)
-            return &type;
-    return nullptr;
+        if (ending.compare(type.ending, Qt::CaseInsensitive) == 0 && (!found || german))
+            found = &type;
+    return found;
 }
 
 // Qt's file dialog with German texts that asks before it replaces a file, in German and by the

@@ -242,6 +242,8 @@
                new XMLSerializer().serializeToString(copy);
     }
 
+    // A file the page made itself, through a link to it: a page opened from a file may not
+    // fetch. The page's CSV downloads go this way too.
     function save(blob, name) {
         const link = document.createElement("a");
         link.href = URL.createObjectURL(blob);
@@ -293,9 +295,11 @@
                 hideTooltip();
         });
         element("logarithmic").addEventListener("change", draw);
-        element("savePng").addEventListener("click", savePng);
-        element("saveSvg").addEventListener("click", saveSvg);
+        element("downloadPng").addEventListener("click", savePng);
+        element("downloadSvg").addEventListener("click", saveSvg);
     }
+
+    window.vergleichSave = save;
 
     // Called by the page whenever its table has changed.
     window.vergleichChartChanged = function () {

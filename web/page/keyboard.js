@@ -40,5 +40,33 @@ const faktorlupeKeyboard = (function () {
         }
     }
 
-    return {wrapTabOrder: wrapTabOrder, listsFromTheirStart: listsFromTheirStart};
+    // The link "Laufzeitvergleich" carries the typed number, "vergleich.html#zahlen=1000003",
+    // and Ctrl+L follows it, as the window's Ctrl+L opens the comparison with that number. The
+    // comparison reads the number as its own line does and says there what is wrong with it.
+    // The browser does not get the key too: its address bar would take the focus.
+    function comparisonWithTypedNumber() {
+        const link = document.getElementById("comparisonLink");
+        const input = document.getElementById("txtEingabe");
+        const follow = function () {
+            const typed = input.value.trim();
+            link.href = "vergleich.html" + (typed ? "#zahlen=" + encodeURIComponent(typed) : "");
+        };
+        input.addEventListener("input", follow);
+        link.addEventListener("click", follow);
+        follow();
+        document.addEventListener("keydown", function (event) {
+            if (!event.ctrlKey || event.altKey || event.metaKey || event.shiftKey ||
+                event.key.toLowerCase() !== "l")
+                return;
+            event.preventDefault();
+            // Held down, the key would open the page again and again.
+            if (!event.repeat) {
+                follow();
+                location.href = link.href;
+            }
+        });
+    }
+
+    return {wrapTabOrder: wrapTabOrder, listsFromTheirStart: listsFromTheirStart,
+            comparisonWithTypedNumber: comparisonWithTypedNumber};
 })();

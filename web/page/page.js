@@ -349,4 +349,5 @@
     });
     faktorlupeKeyboard.wrapTabOrder(layout);
     faktorlupeKeyboard.listsFromTheirStart(layout);
+    faktorlupeKeyboard.comparisonWithTypedNumber();
 })();

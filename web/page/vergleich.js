@@ -97,6 +97,21 @@
             body.append(line);
         });
         window.vergleichChartChanged();
+        enableDownloads();
+    }
+
+    // Nothing to download before the first figures.
+    function enableDownloads() {
+        const empty = !element("rows").children.length;
+        element("downloads").querySelectorAll("button").forEach(function (button) {
+            button.disabled = empty;
+        });
+    }
+
+    // The text is what the window writes.
+    function downloadCsv(forSpreadsheet, name) {
+        const text = Module.ccall("vergleich_csv", "string", ["number"], [forSpreadsheet ? 1 : 0]);
+        window.vergleichSave(new Blob([text], {type: "text/csv;charset=utf-8"}), name);
     }
 
     function startNext() {
@@ -256,6 +271,78 @@
         measure(read.numbers, read.taken);
     }
 
+    // "Reihe wählen" opens a menu of the presets, as the window's button does. Choosing one
+    // starts it at once; a native <select> would start one at every arrow key in Chromium, which
+    // fires "change" for each step through a closed list. The keys are a menu button's: Enter,
+    // Space or Down open it on the first entry, Up on the last, the arrows, Home and End move,
+    // Enter or Space chooses, Escape closes it back to the button, Tab closes it and goes on.
+    function connectPresetMenu() {
+        const button = element("presets");
+        const menu = element("presetMenu");
+        const items = presets.map(function (preset) {
+            const item = document.createElement("li");
+            item.setAttribute("role", "menuitem");
+            item.tabIndex = -1;
+            item.textContent = preset.name;
+            item.title = preset.description;
+            item.addEventListener("click", function () { choose(preset); });
+            menu.append(item);
+            return item;
+        });
+        function open(at) {
+            menu.hidden = false;
+            button.setAttribute("aria-expanded", "true");
+            items[(at + items.length) % items.length].focus();
+        }
+        function close(backToButton) {
+            menu.hidden = true;
+            button.setAttribute("aria-expanded", "false");
+            if (backToButton)
+                button.focus();
+        }
+        function choose(preset) {
+            close(true);
+            startPreset(preset);
+        }
+        button.addEventListener("click", function () {
+            if (menu.hidden)
+                open(0);
+            else
+                close(true);
+        });
+        button.addEventListener("keydown", function (event) {
+            const at = {ArrowDown: 0, ArrowUp: -1}[event.key];
+            if (at === undefined)
+                return;
+            event.preventDefault();
+            open(at);
+        });
+        menu.addEventListener("keydown", function (event) {
+            const now = items.indexOf(document.activeElement);
+            const step = {ArrowDown: now + 1, ArrowUp: now - 1, Home: 0, End: -1}[event.key];
+            if (step !== undefined) {
+                event.preventDefault();
+                items[(step + items.length) % items.length].focus();
+            } else if (event.key === "Enter" || event.key === " ") {
+                event.preventDefault();
+                if (now >= 0)
+                    choose(presets[now]);
+            } else if (event.key === "Escape") {
+                event.preventDefault();
+                close(true);
+            } else if (event.key === "Tab") {
+                // From the button, so that the Tab goes on to the control after it; from the
+                // hidden entry it went to the page's start.
+                close(true);
+            }
+        });
+        // A click elsewhere closes it, as the focus leaving it does.
+        menu.addEventListener("focusout", function (event) {
+            if (!menu.contains(event.relatedTarget) && event.relatedTarget !== button)
+                close(false);
+        });
+    }
+
     function connectControls() {
         element("measure").addEventListener("click", measureTypedNumbers);
         element("numbers").addEventListener("keydown", function (event) {
@@ -268,23 +355,13 @@
         });
         element("newSeries").addEventListener("click", startOver);
         element("cancel").addEventListener("click", stopMeasuring);
-        const choice = element("presets");
-        presets.forEach(function (preset, index) {
-            const option = document.createElement("option");
-            option.value = String(index);
-            option.textContent = preset.name;
-            option.title = preset.description;
-            choice.append(option);
+        element("downloadSpreadsheetCsv").addEventListener("click", function () {
+            downloadCsv(true, "faktorlupe-vergleich-tabelle.csv");
         });
-        // Choosing a series starts it at once, as in the window; the choice then stands back at
-        // "–", so that the same series can be chosen again.
-        choice.addEventListener("change", function () {
-            if (choice.value === "")
-                return;
-            const preset = presets[Number(choice.value)];
-            choice.value = "";
-            startPreset(preset);
+        element("downloadCsv").addEventListener("click", function () {
+            downloadCsv(false, "faktorlupe-vergleich.csv");
         });
+        connectPresetMenu();
         window.addEventListener("hashchange", measureLink);
     }
 
