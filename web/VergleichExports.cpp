@@ -12,8 +12,8 @@
 #include "vergleich/readable/FigureCells.h"
 #include "vergleich/readable/ScriptCsv.h"
 #include "vergleich/readable/SeriesPresets.h"
-#include "web/ChartJson.h"
 #include "vergleich/readable/SpreadsheetCsvText.h"
+#include "web/ChartJson.h"
 #include "web/JsonText.h"
 
 #include <chrono>
