@@ -39,7 +39,9 @@
         bar.value = series.done;
         element("progressText").textContent = words().progress;
         element("cancel").disabled = !series.run;
-        element("comparison").setAttribute("aria-busy", series.busy ? "true" : "false");
+        // No aria-busy on the page while it measures: Orca in Firefox then holds the live
+        // region's news until the end and takes the end for the page's loading done, whose
+        // summary drops what it held, so that neither start nor end was heard.
     }
 
     function showProblem(id, sentence) {
