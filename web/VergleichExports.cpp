@@ -19,7 +19,6 @@
 #include <chrono>
 #include <cstdio>
 #include <emscripten/emscripten.h>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -175,12 +174,7 @@ EMSCRIPTEN_KEEPALIVE const char* vergleich_chart(int logarithmic) {
 // The table as the files "CSV-Datei" (--csv) and "CSV für Tabellenkalkulation" (--csv-de),
 // whose text the page downloads as it is.
 EMSCRIPTEN_KEEPALIVE const char* vergleich_csv(int forSpreadsheet) {
-    std::ostringstream csv;
-    if (forSpreadsheet)
-        writeSpreadsheetCsv(csv, table());
-    else
-        writeCsv(csv, table());
-    return handedOut(csv.str());
+    return handedOut(forSpreadsheet ? spreadsheetCsvText(table()) : csvText(table()));
 }
 
 // What is said and shown of a measuring (MeasuringWords): done and total count the series since

@@ -35,9 +35,7 @@ const std::vector<NumberFigures> kFigures = {
 };
 
 TEST(CsvTest, CarriesTheHeaderAndOneParsableRowPerNumber) {
-    std::ostringstream out;
-    writeCsv(out, kFigures);
-    std::istringstream in(out.str());
+    std::istringstream in(csvText(kFigures));
     std::string line;
     ASSERT_TRUE(std::getline(in, line));
     EXPECT_EQ(line, "zahl,teiler,kandidaten_alle,sekunden_alle,kandidaten_haelfte,"
@@ -70,9 +68,7 @@ TEST(CsvTest, CarriesTheHeaderAndOneParsableRowPerNumber) {
 TEST(SpreadsheetCsvTest, ReadsAsNumbersInAGermanSpreadsheet) {
     const NumberFigures between = {
         1000003, 2, {{{1000002, 2, 1.05e-6}, {500001, 2, 3e-7}, {1000, 2, 5e-8}}}};
-    std::ostringstream out;
-    writeSpreadsheetCsv(out, {kFigures[1], between, kFigures[0]});
-    EXPECT_EQ(out.str(),
+    EXPECT_EQ(spreadsheetCsvText({kFigures[1], between, kFigures[0]}),
               "\xEF\xBB\xBF"
               "Zahl;Teiler;Kandidaten alle;Zeit alle (ms);Faktor alle;Kandidaten Hälfte;"
               "Zeit Hälfte (ms);Faktor Hälfte;Kandidaten Wurzel;Zeit Wurzel (ms);Faktor Wurzel\r\n"

@@ -35,9 +35,7 @@ void writeTable(std::ostream& out, const std::vector<NumberFigures>& figures) {
 }
 
 QString writeCsvFile(const QString& path, const std::vector<NumberFigures>& figures) {
-    std::ostringstream csv;
-    writeCsv(csv, figures);
-    return writeWholeFile(path, QByteArray::fromStdString(csv.str()));
+    return writeWholeFile(path, QByteArray::fromStdString(csvText(figures)));
 }
 
 } // namespace faktorlupe::vergleich

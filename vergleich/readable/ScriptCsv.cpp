@@ -1,8 +1,7 @@
 #include "vergleich/readable/ScriptCsv.h"
 
-#include <iomanip>
-#include <locale>
-#include <sstream>
+#include "runtime/FloatChars.h"
+
 #include <string>
 
 namespace faktorlupe::vergleich {
@@ -10,35 +9,34 @@ namespace {
 
 // Every digit needed to read the value back, with a decimal point, and no more:
 // "8.896190777065258e-06", "0.625". The fewest digits that read back as the same value, found by
-// trying, since the page's C++ library has no std::to_chars for doubles; in the classic locale,
-// since under de_DE a C formatting function writes a decimal comma.
+// trying, since the page's C++ library has no shortest std::to_chars for doubles.
 std::string exactSeconds(double seconds) {
-    std::string text;
+    char buffer[32];
+    std::string_view text;
     for (int digits = 1; digits <= 17; ++digits) {
-        std::ostringstream out;
-        out.imbue(std::locale::classic());
-        out << std::setprecision(digits) << seconds;
-        text = out.str();
-        std::istringstream in(text);
-        in.imbue(std::locale::classic());
+        const auto written = doubleToChars(buffer, buffer + sizeof buffer, seconds,
+                                           std::chars_format::general, digits);
+        text = std::string_view(buffer, static_cast<std::size_t>(written.ptr - buffer));
         double readBack = 0;
-        if (in >> readBack && readBack == seconds)
+        doubleFromChars(text.data(), text.data() + text.size(), readBack);
+        if (readBack == seconds)
             break;
     }
-    return text;
+    return std::string(text);
 }
 
 } // namespace
 
-void writeCsv(std::ostream& out, const std::vector<NumberFigures>& figures) {
-    out << "zahl,teiler,kandidaten_alle,sekunden_alle,kandidaten_haelfte,sekunden_haelfte,"
-           "kandidaten_wurzel,sekunden_wurzel\n";
+std::string csvText(const std::vector<NumberFigures>& figures) {
+    std::string csv = "zahl,teiler,kandidaten_alle,sekunden_alle,kandidaten_haelfte,"
+                      "sekunden_haelfte,kandidaten_wurzel,sekunden_wurzel\n";
     for (const NumberFigures& row : figures) {
-        out << row.zahl << ',' << row.divisors;
+        csv += std::to_string(row.zahl) + ',' + std::to_string(row.divisors);
         for (const ScanFigures& scan : row.scans)
-            out << ',' << scan.candidates << ',' << exactSeconds(scan.seconds);
-        out << '\n';
+            csv += ',' + std::to_string(scan.candidates) + ',' + exactSeconds(scan.seconds);
+        csv += '\n';
     }
+    return csv;
 }
 
 } // namespace faktorlupe::vergleich

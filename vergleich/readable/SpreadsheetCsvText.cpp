@@ -32,20 +32,21 @@ std::string factor(const std::vector<NumberFigures>& rows, std::size_t row, std:
 
 } // namespace
 
-void writeSpreadsheetCsv(std::ostream& out, const std::vector<NumberFigures>& figures) {
-    out << "\xEF\xBB\xBF"
-        << "Zahl;Teiler";
+std::string spreadsheetCsvText(const std::vector<NumberFigures>& figures) {
+    std::string csv = "\xEF\xBB\xBF"
+                      "Zahl;Teiler";
     for (const char* name : kScanNames)
-        out << ";Kandidaten " << name << ";Zeit " << name << " (ms);Faktor " << name;
-    out << "\r\n";
+        csv = csv + ";Kandidaten " + name + ";Zeit " + name + " (ms);Faktor " + name;
+    csv += "\r\n";
     const std::vector<NumberFigures> rows = sortedByNumber(figures);
     for (std::size_t row = 0; row < rows.size(); ++row) {
-        out << rows[row].zahl << ';' << rows[row].divisors;
+        csv += std::to_string(rows[row].zahl) + ';' + std::to_string(rows[row].divisors);
         for (std::size_t scan = 0; scan < kScanCount; ++scan)
-            out << ';' << rows[row].scans[scan].candidates << ';'
-                << milliseconds(rows[row].scans[scan].seconds) << ';' << factor(rows, row, scan);
-        out << "\r\n";
+            csv += ';' + std::to_string(rows[row].scans[scan].candidates) + ';' +
+                   milliseconds(rows[row].scans[scan].seconds) + ';' + factor(rows, row, scan);
+        csv += "\r\n";
     }
+    return csv;
 }
 
 } // namespace faktorlupe::vergleich

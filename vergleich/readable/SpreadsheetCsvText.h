@@ -2,7 +2,7 @@
 
 #include "vergleich/measurement/NumberFigures.h"
 
-#include <ostream>
+#include <string>
 #include <vector>
 
 namespace faktorlupe::vergleich {
@@ -15,6 +15,6 @@ namespace faktorlupe::vergleich {
 // table shows it but as a number ("2,0"; empty on the first line). It starts with a UTF-8 byte
 // order mark, by which both spreadsheets know that "Hälfte" is UTF-8. The CSV for scripts
 // (ScriptCsv.h) stays as it is.
-void writeSpreadsheetCsv(std::ostream& out, const std::vector<NumberFigures>& figures);
+std::string spreadsheetCsvText(const std::vector<NumberFigures>& figures);
 
 } // namespace faktorlupe::vergleich
