@@ -4,7 +4,6 @@
 #include "form/WideHitArea.h"
 #include "runtime/RuntimeError.h"
 #include "scans/ResultTexts.h"
-#include "scans/Scans.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -67,13 +66,7 @@ MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
       m_statusLine(*statusBar()), m_view(m_controls, [this] { return m_closed; }),
       m_stopwatch(std::move(stopwatch)),
       m_reportError(reportError ? std::move(reportError) : ErrorReporter(showErrorReport)),
-      m_rows{{{runFullScan, m_controls.cmdAlle, Box::txtAlle, Box::txtZeitAlle,
-               m_controls.txtZeitAlle},
-              {runHalfScan, m_controls.cmdHalbe, Box::txtHalbe, Box::txtZeitHalbe,
-               m_controls.txtZeitHalbe},
-              {runRootScan, m_controls.cmdWurzel, Box::txtWurzel, Box::txtZeitWurzel,
-               m_controls.txtZeitWurzel}}},
-      m_comparison(QCoreApplication::applicationDirPath()) {
+      m_rows(rowsOf(*m_clientArea)), m_comparison(QCoreApplication::applicationDirPath()) {
     setCentralWidget(m_clientArea);
     setWindowTitle(QString::fromUtf8(kFormCaption));
     QIcon icon;
@@ -100,11 +93,26 @@ MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
     connect(m_controls.Command1, &QPushButton::clicked, this, &MainForm::Command1_Click);
     connect(m_controls.Command2, &QPushButton::clicked, this, &MainForm::Command2_Click);
     connect(m_controls.Command3, &QPushButton::clicked, this, &MainForm::Command3_Click);
-    widenHitArea(*m_clientArea, {m_controls.Command1, m_controls.Command2, m_controls.Command3});
+    std::vector<QPushButton*> clearButtons;
+    for (const ScanRow& row : kScanRows)
+        clearButtons.push_back(
+            m_clientArea->findChild<QPushButton*>(QString::fromUtf8(row.clearButton)));
+    widenHitArea(*m_clientArea, std::move(clearButtons));
     auto* comparison = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
     // Held down, the key hands the window the same number again and again.
     comparison->setAutoRepeat(false);
     connect(comparison, &QShortcut::activated, this, &MainForm::openComparisonWindow);
+}
+
+std::array<MainForm::Row, kScanCount> MainForm::rowsOf(const QWidget& clientArea) {
+    std::array<Row, kScanCount> rows{};
+    for (std::size_t i = 0; i < kScanCount; ++i) {
+        const ScanRow& scan = kScanRows[i];
+        rows[i] = {&scan, clientArea.findChild<QPushButton*>(QString::fromUtf8(scan.scanButton)),
+                   clientArea.findChild<QLineEdit*>(
+                       QString::fromUtf8(boxName(scan.time).data(), boxName(scan.time).size()))};
+    }
+    return rows;
 }
 
 void MainForm::cmdAlle_Click() {
@@ -151,7 +159,7 @@ void MainForm::runOneScan(const Row& row) {
         const QScopedValueRollback<bool> running(m_scanRunning, true);
         const WaitCursor waitCursor;
         std::optional<ScanFigures> figures;
-        error = caught([&] { figures = row.scan(m_state, m_view, m_stopwatch); });
+        error = caught([&] { figures = row.scan->run(m_state, m_view, m_stopwatch); });
         // What was written before an error stays.
         if (auto shown = caught([&] { m_view.flush(); }); !error)
             error = shown;
@@ -166,7 +174,7 @@ void MainForm::showFigures(const Row& row, const ScanFigures& figures) {
     const std::string& separator = m_stopwatch.decimalSeparator();
     const ResultDescription texts = describeResult(
         row.button->text().toStdString(), row.button->accessibleName().toStdString(), m_state.zahl,
-        figures, m_view.text(row.result), m_view.text(row.time), separator);
+        figures, m_view.text(row.scan->result), m_view.text(row.scan->time), separator);
     row.timeBox->setToolTip(QString::fromStdString(preciseFiguresText(figures, separator)));
     row.timeBox->setAccessibleDescription(QString::fromStdString(texts.spokenFigures));
     const QString spoken = QString::fromStdString(texts.announcement);
@@ -178,8 +186,8 @@ void MainForm::showFigures(const Row& row, const ScanFigures& figures) {
 
 void MainForm::clearRow(const Row& row) {
     const std::optional<RuntimeError> error = caught([&] {
-        m_view.setText(row.result, "");
-        m_view.setText(row.time, "");
+        m_view.setText(row.scan->result, "");
+        m_view.setText(row.scan->time, "");
         m_view.flush();
     });
     row.timeBox->setToolTip({});

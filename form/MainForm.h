@@ -6,6 +6,7 @@
 #include "form/WidgetFormView.h"
 #include "scans/ScanFigures.h"
 #include "scans/ScanState.h"
+#include "scans/ScanTable.h"
 #include "scans/Stopwatch.h"
 
 #include <QMainWindow>
@@ -48,16 +49,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    using Scan = ScanFigures (*)(ScanState&, FormView&, const Stopwatch&);
-
-    // One scan's row: its scan, its button and its boxes.
+    // One scan's row: its scan and boxes, and the widgets of its button and time box.
     struct Row {
-        Scan scan;
+        const ScanRow* scan;
         QPushButton* button;
-        Box result;
-        Box time;
         QLineEdit* timeBox;
     };
+    static std::array<Row, kScanCount> rowsOf(const QWidget& clientArea);
 
     void runOrQueueScan(const Row& row);
     void runOneScan(const Row& row);
@@ -71,7 +69,7 @@ private:
     ScanState m_state;
     Stopwatch m_stopwatch;
     ErrorReporter m_reportError;
-    std::array<Row, 3> m_rows;
+    std::array<Row, kScanCount> m_rows;
     double m_scaleFactor = 1;
     // The status line's height at the designed size.
     int m_statusHeight = 0;

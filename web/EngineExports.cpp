@@ -2,8 +2,8 @@
 // engine posts back. Each message names a box by its control identifier, which is also the id
 // of its element on the page.
 #include "runtime/RuntimeError.h"
+#include "scans/ScanTable.h"
 #include "web/PageEngine.h"
-#include "web/PageRows.h"
 
 #include <emscripten/emscripten.h>
 #include <new>
@@ -59,7 +59,7 @@ EMSCRIPTEN_KEEPALIVE int faktorlupe_receive(int box, const char* text) {
 
 // Runs the row's scan and posts its end or its error report.
 EMSCRIPTEN_KEEPALIVE void faktorlupe_scan(int row, const char* decimalSeparator) {
-    if (row < 0 || row >= faktorlupe::kPageRowCount)
+    if (row < 0 || row >= static_cast<int>(faktorlupe::kScanCount))
         return;
     const faktorlupe::ScanOutcome outcome = engine().runScan(row, decimalSeparator);
     if (outcome.errorNumber != 0)

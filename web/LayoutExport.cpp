@@ -3,9 +3,9 @@
 #include "layout/ColourPair.h"
 #include "layout/LayoutTable.h"
 #include "runtime/RuntimeError.h"
+#include "scans/ScanTable.h"
 #include "web/JsonText.h"
 #include "web/PageReports.h"
-#include "web/PageRows.h"
 
 #include <cstdio>
 #include <string>
@@ -66,7 +66,7 @@ std::string control(const ControlSpec& c) {
            ", \"buddy\": " + quotedOrNull(c.buddy) + "}";
 }
 
-std::string row(const PageRow& r) {
+std::string row(const ScanRow& r) {
     return "{\"scan\": " + quoted(r.scanButton) + ", \"clear\": " + quoted(r.clearButton) +
            ", \"result\": " + quoted(boxName(r.result)) + ", \"time\": " + quoted(boxName(r.time)) +
            "}";
@@ -95,8 +95,8 @@ int main() {
     for (std::size_t i = 0; i < kBoxCount; ++i)
         js += (i > 0 ? ", " : "") + quoted(kBoxNames[i]);
     js += "],\n  \"rows\": [\n";
-    for (int i = 0; i < kPageRowCount; ++i)
-        js += "    " + row(kPageRows[i]) + (i + 1 < kPageRowCount ? ",\n" : "\n");
+    for (std::size_t i = 0; i < kScanCount; ++i)
+        js += "    " + row(kScanRows[i]) + (i + 1 < kScanCount ? ",\n" : "\n");
     js += "  ]\n};\n";
     std::fputs(js.c_str(), stdout);
     return 0;

@@ -4,10 +4,9 @@
 #include "runtime/Clock.h"
 #include "runtime/RuntimeError.h"
 #include "scans/ResultTexts.h"
-#include "scans/Scans.h"
+#include "scans/ScanTable.h"
 #include "web/ClockStepNote.h"
 #include "web/PageReports.h"
-#include "web/PageRows.h"
 
 #include <algorithm>
 #include <exception>
@@ -16,11 +15,6 @@
 
 namespace faktorlupe {
 namespace {
-
-using Scan = ScanFigures (*)(ScanState&, FormView&, const Stopwatch&);
-// In the order of the page's rows.
-constexpr Scan kScans[] = {runFullScan, runHalfScan, runRootScan};
-static_assert(std::size(kScans) == kPageRowCount);
 
 // The control of the layout table with this name.
 const ControlSpec& control(std::string_view name) {
@@ -72,7 +66,7 @@ void PageEngine::receive(Box box, std::string text) {
 // browser's clock is too coarse for the time, followed by how finely it measures.
 void PageEngine::describe(ScanOutcome& outcome, int row, const ScanFigures& figures,
                           const std::string& separator) {
-    const PageRow& pageRow = kPageRows[row];
+    const ScanRow& pageRow = kScanRows[static_cast<std::size_t>(row)];
     const ControlSpec& button = control(pageRow.scanButton);
     ResultDescription texts = describeResult(
         button.text, button.accessibleName != nullptr ? button.accessibleName : button.text,
@@ -92,7 +86,8 @@ ScanOutcome PageEngine::runScan(int row, const std::string& decimalSeparator) {
     const Stopwatch stopwatch(secondsSinceMidnight, decimalSeparator);
     ScanOutcome outcome;
     try {
-        const ScanFigures figures = kScans[row](m_state, m_view, stopwatch);
+        const ScanFigures figures =
+            kScanRows[static_cast<std::size_t>(row)].run(m_state, m_view, stopwatch);
         m_view.flush();
         outcome.seconds = figures.seconds;
         describe(outcome, row, figures, decimalSeparator);

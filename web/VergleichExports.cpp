@@ -3,7 +3,7 @@
 // measures one number at a time, and in the page itself, where it reads the line, keeps the
 // table and gives every text the page shows. Texts cross as JSON, since a row holds 44 of them.
 #include "scans/MemoryFormView.h"
-#include "scans/Scans.h"
+#include "scans/ScanTable.h"
 #include "vergleich/chart/ChartModel.h"
 #include "vergleich/chart/ChartSummary.h"
 #include "vergleich/measurement/Measurement.h"
@@ -72,23 +72,20 @@ std::vector<NumberFigures>& table() {
     return rows;
 }
 
-// Until the browser has compiled a scan's loop for speed, it runs it slower: without this, the
-// first number's "alle" took 1.5 to 2.7 times as long as the same number measured later, and
-// Wurzel's, warmed only alongside the other two (whose runs are a thousand times as long), 2.4
-// times. So each scan runs on its own for a tenth of a second.
+// Until the browser has compiled a scan's loop for speed, it runs it slower, and the first
+// number's times would be the lesson's outliers. Each scan runs on its own for a tenth of a
+// second: Wurzel, warmed only alongside the other two (whose runs are a thousand times as long),
+// would stay cold.
 void warmUp() {
     using Clock = std::chrono::steady_clock;
-    using Scan = faktorlupe::ScanFigures (*)(faktorlupe::ScanState&, faktorlupe::FormView&,
-                                             const faktorlupe::Stopwatch&);
     const faktorlupe::Stopwatch stopwatch;
-    for (const Scan scan :
-         {faktorlupe::runFullScan, faktorlupe::runHalfScan, faktorlupe::runRootScan}) {
+    for (const faktorlupe::ScanRow& scan : faktorlupe::kScanRows) {
         const auto end = Clock::now() + std::chrono::milliseconds(100);
         while (Clock::now() < end) {
             faktorlupe::ScanState state;
             faktorlupe::MemoryFormView view;
             view.setText(faktorlupe::Box::txtEingabe, "1000003");
-            scan(state, view, stopwatch);
+            scan.run(state, view, stopwatch);
         }
     }
 }

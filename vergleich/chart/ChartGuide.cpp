@@ -12,12 +12,13 @@ struct Growth {
     double (*of)(double n); // what the scan's cost should be proportional to
 };
 
-// In the order of kScanNames.
-const Growth kGrowths[kScanCount] = {
+// One row per row of kScanRows, in its order.
+const Growth kGrowths[] = {
     {"linear (n)", "n", [](double n) { return n; }},
     {"linear, halb so steil (n/2)", "n", [](double n) { return n / 2; }},
     {"wie die Wurzel (√n)", "die Wurzel von n", [](double n) { return std::sqrt(n); }},
 };
+static_assert(std::size(kGrowths) == kScanCount, "a look for every scan");
 
 constexpr std::int64_t kCandidatesForFit = 1000;
 // Numbers closer together than this tell n from √n no better than the noise of a timing does.

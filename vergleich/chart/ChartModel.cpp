@@ -13,12 +13,13 @@ struct Look {
     Dashes guideDashes;
 };
 
-// In the order of kScanNames.
-const Look kLooks[kScanCount] = {
+// One row per row of kScanRows, in its order.
+const Look kLooks[] = {
     {"#c0392b", Marker::Circle, Dashes::Dashed},
     {"#1f6fb4", Marker::Square, Dashes::DashDotted},
     {"#2c8c3c", Marker::Triangle, Dashes::Dotted},
 };
+static_assert(std::size(kLooks) == kScanCount, "a look for every scan");
 
 struct Bounds {
     double lowN = 10, highN = 100, lowT = 1e300, highT = 0;
@@ -54,7 +55,7 @@ ChartAxisModel axisModel(std::string title, const AxisSpan& span, Scale scale,
 ChartScan scanModel(const std::vector<NumberFigures>& sorted, std::size_t scan, Scale scale,
                     const ChartModel& chart) {
     const Look& look = kLooks[scan];
-    ChartScan lines{"Algorithmus >" + std::string(kScanNames[scan]) + "<",
+    ChartScan lines{"Algorithmus >" + std::string(kScanRows[scan].name) + "<",
                     guideNameText(scan),
                     look.colour,
                     look.marker,
@@ -93,7 +94,7 @@ ChartModel chartModel(const std::vector<NumberFigures>& figures, Scale scale) {
 std::string pointTooltipText(const NumberFigures& figures, std::size_t scan) {
     const ScanFigures& ofScan = figures.scans[scan];
     std::string text = "Zahl: " + readableNumberText(figures.zahl) +
-                       "\nAlgorithmus: " + kScanNames[scan] +
+                       "\nAlgorithmus: " + kScanRows[scan].name +
                        "\nZeit: " + readableSecondsText(ofScan.seconds);
     if (const MeasuredRange& range = figures.ranges[scan]; range.fastest > 0)
         text += " (Messungen " + readablePercentText(spreadOf(range)) + " auseinander" +

@@ -27,7 +27,7 @@ std::string growthSentence(const std::vector<NumberFigures>& figures) {
     for (std::size_t scan = 0; scan < kScanCount; ++scan)
         if (const std::string growth = heardGrowthText(figures, scan); !growth.empty()) {
             std::string part = ">";
-            part.append(kScanNames[scan]).append("< ");
+            part.append(kScanRows[scan].name).append("< ");
             part.append(scans.empty() ? "wächst wie " : "wie ").append(growth);
             scans.push_back(part);
         }
@@ -53,7 +53,7 @@ std::string chartSummaryText(const std::vector<NumberFigures>& figures) {
         const auto [fastest, slowest] = std::minmax_element(
             figures.begin(), figures.end(),
             [&](const NumberFigures& a, const NumberFigures& b) { return time(a) < time(b); });
-        scans.push_back("Algorithmus >" + std::string(kScanNames[scan]) + "<: von " +
+        scans.push_back("Algorithmus >" + std::string(kScanRows[scan].name) + "<: von " +
                         readableSecondsText(time(*fastest)) + " bis " +
                         readableSecondsText(time(*slowest)));
     }

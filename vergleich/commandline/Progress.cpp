@@ -21,7 +21,7 @@ void Progress::show(std::size_t done, std::int32_t zahl, std::size_t scan) {
     const std::size_t filled = m_total == 0 ? kWidth : done * kWidth / m_total;
     const std::string bar = std::string(filled, '#') + std::string(kWidth - filled, '-');
     std::fprintf(stderr, "\r\033[K[%s] %zu fertig, %zu offen; %d mit Algorithmus >%s<", bar.c_str(),
-                 done, m_total - done, static_cast<int>(zahl), kScanNames[scan]);
+                 done, m_total - done, static_cast<int>(zahl), kScanRows[scan].name);
     std::fflush(stderr);
 }
 

@@ -18,23 +18,12 @@ constexpr double kShortestMeasurement = 0.05;
 constexpr int kMeasurements = 3;
 constexpr double kRepeatsWhereNoTick = 100;
 
-struct ScanKind {
-    ScanFigures (*run)(ScanState&, FormView&, const Stopwatch&);
-    Box result;
-};
-
-constexpr std::array<ScanKind, kScanCount> kScans = {{
-    {runFullScan, Box::txtAlle},
-    {runHalfScan, Box::txtHalbe},
-    {runRootScan, Box::txtWurzel},
-}};
-
 struct Outcome {
     ScanFigures figures;
     std::string list;
 };
 
-Outcome runOnce(const ScanKind& scan, const std::string& input, const Stopwatch& stopwatch) {
+Outcome runOnce(const ScanRow& scan, const std::string& input, const Stopwatch& stopwatch) {
     ScanState state;
     MemoryFormView view;
     view.setText(Box::txtEingabe, input);
@@ -62,7 +51,7 @@ NumberFigures measureNumber(std::int32_t zahl, const std::function<void(std::siz
     for (std::size_t i = 0; i < kScanCount; ++i) {
         if (beforeScan)
             beforeScan(i);
-        const ScanKind& scan = kScans[i];
+        const ScanRow& scan = kScanRows[i];
         checkStop();
         const auto from = Clock::now();
         const Outcome outcome = runOnce(scan, input, stopwatch);

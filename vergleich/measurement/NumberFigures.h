@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scans/ScanFigures.h"
+#include "scans/ScanTable.h"
 
 #include <array>
 #include <cstdint>
@@ -8,9 +9,8 @@
 
 namespace faktorlupe::vergleich {
 
-// The three scans in the window's order: alle, Hälfte, Wurzel.
-inline constexpr std::size_t kScanCount = 3;
-inline constexpr std::array<const char*, kScanCount> kScanNames = {"alle", "Hälfte", "Wurzel"};
+using faktorlupe::kScanCount;
+using faktorlupe::kScanRows;
 
 // The fastest and the slowest of the measurements a scan's figure is the median of, in seconds
 // per run. Far apart, they say that something else ran on the machine meanwhile.

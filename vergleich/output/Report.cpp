@@ -21,9 +21,9 @@ std::string padLeft(const std::string& text, std::size_t width) {
 
 void writeTable(std::ostream& out, const std::vector<NumberFigures>& figures) {
     out << padLeft("Zahl", 10) << padLeft("Teiler", 8);
-    for (const char* name : kScanNames)
-        out << padLeft(std::string("Kandidaten ") + name, 19)
-            << padLeft(std::string("Zeit ") + name, 17);
+    for (const ScanRow& scan : kScanRows)
+        out << padLeft(std::string("Kandidaten ") + scan.name, 19)
+            << padLeft(std::string("Zeit ") + scan.name, 17);
     out << '\n';
     for (const NumberFigures& row : figures) {
         out << padLeft(std::to_string(row.zahl), 10) << padLeft(std::to_string(row.divisors), 8);

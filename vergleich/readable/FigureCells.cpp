@@ -62,7 +62,7 @@ const std::vector<Column>& columns() {
         const std::string factorTooltip = "Wie viel Mal so lange wie bei der Zahl darüber";
         std::vector<Column> all = {{{"Zahl", {}}, zahl}, {{"Teiler", {}}, divisors}};
         for (std::size_t scan = 0; scan < kScanCount; ++scan) {
-            const std::string name = kScanNames[scan];
+            const std::string name = kScanRows[scan].name;
             all.push_back({{"Kandidaten\n" + name, {}}, candidates, scan});
             all.push_back({{"Zeit\n" + name, {}}, seconds, scan});
             all.push_back({{"Faktor\n" + name, factorTooltip}, factor, scan});

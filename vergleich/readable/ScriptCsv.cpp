@@ -28,8 +28,10 @@ std::string exactSeconds(double seconds) {
 } // namespace
 
 std::string csvText(const std::vector<NumberFigures>& figures) {
-    std::string csv = "zahl,teiler,kandidaten_alle,sekunden_alle,kandidaten_haelfte,"
-                      "sekunden_haelfte,kandidaten_wurzel,sekunden_wurzel\n";
+    std::string csv = "zahl,teiler";
+    for (const ScanRow& scan : kScanRows)
+        csv = csv + ",kandidaten_" + scan.asciiName + ",sekunden_" + scan.asciiName;
+    csv += '\n';
     for (const NumberFigures& row : figures) {
         csv += std::to_string(row.zahl) + ',' + std::to_string(row.divisors);
         for (const ScanFigures& scan : row.scans)

@@ -35,8 +35,8 @@ std::string factor(const std::vector<NumberFigures>& rows, std::size_t row, std:
 std::string spreadsheetCsvText(const std::vector<NumberFigures>& figures) {
     std::string csv = "\xEF\xBB\xBF"
                       "Zahl;Teiler";
-    for (const char* name : kScanNames)
-        csv = csv + ";Kandidaten " + name + ";Zeit " + name + " (ms);Faktor " + name;
+    for (const ScanRow& scan : kScanRows)
+        csv = csv + ";Kandidaten " + scan.name + ";Zeit " + scan.name + " (ms);Faktor " + scan.name;
     csv += "\r\n";
     const std::vector<NumberFigures> rows = sortedByNumber(figures);
     for (std::size_t row = 0; row < rows.size(); ++row) {
