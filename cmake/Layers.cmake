@@ -16,8 +16,9 @@
 function(faktorlupe_export target path)
     set(root ${PROJECT_BINARY_DIR}/exported/${target})
     get_filename_component(parent ${root}/${path} DIRECTORY)
-    # A build tree from before a folder was split may hold a link to the whole parent folder,
-    # through which the new link would land in the sources: the old link goes first.
+    # An existing build tree may hold a link to the whole parent folder (where a header's
+    # folder was one library's before), through which the new link would land in the sources:
+    # the old link goes first.
     if(IS_SYMLINK ${parent})
         file(REMOVE ${parent})
     endif()

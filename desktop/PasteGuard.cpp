@@ -24,9 +24,9 @@ namespace faktorlupe {
 namespace {
 
 // What a box needs, per pasted character, to hold the text, lay it out, draw it and take one
-// more key: under a limit of 450 MB the program's address space grew by 80 to 105 bytes per
-// character pasted into the input box and by about 55 in a result box; half as much again for
-// safety. Beyond what it can hold Qt fails: a result box crashed on 16 MB.
+// more key, as the program's address space grew under a memory limit, with half as much again
+// for safety; the line box lays out more per character than a multi-line box. Beyond what it
+// can hold Qt does not refuse a text but fails.
 constexpr qsizetype kLineBoxBytesPerCharacter = 150;
 constexpr qsizetype kMultiLineBoxBytesPerCharacter = 100;
 
