@@ -1,11 +1,11 @@
 #include "desktop/DesktopApplication.h"
 
 #include "desktop/FocusFrame.h"
-#include "desktop/LineEditAccessible.h"
-#include "desktop/PasteGuard.h"
 #include "desktop/QtTranslations.h"
 #include "desktop/ReturnPressesButtons.h"
-#include "desktop/SteadyCursor.h"
+#include "qtworkarounds/LineEditAccessible.h"
+#include "qtworkarounds/PasteGuard.h"
+#include "qtworkarounds/SteadyCursor.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #include "form/Controls.h"
 
-#include "form/LongWordWrap.h"
-#include "form/UndoLimit.h"
 #include "layout/ColourPair.h"
+#include "qtworkarounds/LongWordWrap.h"
+#include "qtworkarounds/UndoLimit.h"
 
 #include <QColor>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "form/StatusLine.h"
 
-#include "desktop/ScreenReaderNotice.h"
+#include "qtworkarounds/ScreenReaderNotice.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -11,7 +11,7 @@ class ScreenReaderNotice;
 
 // The line under the form: after each scan it shows the row's precise figures, and it tells
 // screen reader users the result in words, through a notice beside the figures
-// (desktop/ScreenReaderNotice.h). Orca's status bar command reads the figures.
+// (qtworkarounds/ScreenReaderNotice.h). Orca's status bar command reads the figures.
 class StatusLine final {
 public:
     // Fills the status bar: the message on the left, the key for the comparison on the right.

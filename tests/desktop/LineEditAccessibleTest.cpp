@@ -1,4 +1,4 @@
-#include "desktop/LineEditAccessible.h"
+#include "qtworkarounds/LineEditAccessible.h"
 
 #include <QAccessible>
 #include <QLineEdit>

@@ -24,8 +24,9 @@ EXPERIMENTS = [
     ("form/MainForm.cpp", "vergleich/measurement/Measurement.h", "scans/Scans.h"),
     ("desktop/DesktopApplication.cpp", "form/MainForm.h", "desktop/DesktopApplication.h"),
     ("desktop/QtTranslations.cpp", "vergleich/window/ComparisonWindow.h", "QTranslator"),
-    ("desktop/ScreenReaderNotice.cpp", "scans/Scans.h", "QAccessibleWidget"),
-    ("form/StatusLine.cpp", "vergleich/window/ComparisonWindow.h", "desktop/ScreenReaderNotice.h"),
+    ("qtworkarounds/ScreenReaderNotice.cpp", "scans/Scans.h", "QAccessibleWidget"),
+    ("qtworkarounds/PasteGuard.cpp", "desktop/DesktopApplication.h", "qtworkarounds/LongText.h"),
+    ("form/StatusLine.cpp", "vergleich/window/ComparisonWindow.h", "qtworkarounds/ScreenReaderNotice.h"),
     # faktorlupe-vergleich: the measurement core knows neither Qt nor how its figures are shown;
     # the output knows no window; the command line and the window stand beside each other.
     ("vergleich/measurement/Measurement.cpp", "QString", "scans/Scans.h"),

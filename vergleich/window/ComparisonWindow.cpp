@@ -1,6 +1,6 @@
 #include "vergleich/window/ComparisonWindow.h"
 
-#include "desktop/ScreenReaderNotice.h"
+#include "qtworkarounds/ScreenReaderNotice.h"
 #include "vergleich/measurement/MeasuringWords.h"
 #include "vergleich/measurement/NumberRange.h"
 #include "vergleich/output/Report.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// Part of the one-line box's accessible text (LineEditAccessible.h).
+
 #include <QAccessible>
 #include <QString>
 

@@ -1,5 +1,8 @@
 #pragma once
 
+// Mends Qt 6.4: a text box reads the clipboard itself, and crashes on data without a format;
+// and it takes a paste of any size, beyond what the memory can lay out.
+
 class QApplication;
 
 namespace faktorlupe {
@@ -7,7 +10,8 @@ namespace faktorlupe {
 // Makes every paste into a text box of the application's windows, by key (Ctrl+V, Shift+Insert,
 // Ctrl+Shift+Insert from X11's selection), by the middle mouse button, by the box's menu or by
 // dropping dragged data from elsewhere, the guard's own:
-// - It reads the text once and puts that in itself (desktop/PastedText.h); the box never reads
+// - It reads the text once and puts that in itself (qtworkarounds/PastedText.h); the box never
+// reads
 //   the clipboard or the dragged data, which can go between two reads. On X11 the clipboard of a
 //   program that copied and then quit has no owner, and Qt 6.4 hands a text box clipboard data
 //   without a single format; a multi-line box then reads the first format of that empty list and

@@ -1,5 +1,8 @@
 #pragma once
 
+// Mends Qt 6.4: a one-line box's accessible text loops on the word at its end and reports
+// attribute runs of no length.
+
 #include <QAccessibleEditableTextInterface>
 #include <QAccessibleTextInterface>
 #include <QAccessibleWidget>

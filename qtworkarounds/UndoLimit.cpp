@@ -1,6 +1,6 @@
-#include "form/UndoLimit.h"
+#include "qtworkarounds/UndoLimit.h"
 
-#include "desktop/LongText.h"
+#include "qtworkarounds/LongText.h"
 
 #include <QLineEdit>
 #include <QMetaObject>

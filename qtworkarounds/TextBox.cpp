@@ -1,4 +1,4 @@
-#include "desktop/TextBox.h"
+#include "qtworkarounds/TextBox.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

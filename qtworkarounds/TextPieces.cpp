@@ -1,4 +1,4 @@
-#include "desktop/TextPieces.h"
+#include "qtworkarounds/TextPieces.h"
 
 #include <QTextBoundaryFinder>
 

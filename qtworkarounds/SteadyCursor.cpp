@@ -1,6 +1,6 @@
-#include "desktop/SteadyCursor.h"
+#include "qtworkarounds/SteadyCursor.h"
 
-#include "desktop/LongText.h"
+#include "qtworkarounds/LongText.h"
 
 #include <QApplication>
 #include <QLineEdit>

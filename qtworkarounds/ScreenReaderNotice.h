@@ -1,5 +1,7 @@
 #pragma once
 
+// Mends Qt 6.4: a changed accessible description reaches the bus without its text.
+
 #include <QWidget>
 
 namespace faktorlupe {

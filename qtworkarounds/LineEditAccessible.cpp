@@ -1,6 +1,6 @@
-#include "desktop/LineEditAccessible.h"
+#include "qtworkarounds/LineEditAccessible.h"
 
-#include "desktop/TextPieces.h"
+#include "qtworkarounds/TextPieces.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
-#include "desktop/PastedText.h"
+#include "qtworkarounds/PastedText.h"
 
-#include "desktop/LongText.h"
-#include "desktop/TextBox.h"
+#include "qtworkarounds/LongText.h"
+#include "qtworkarounds/TextBox.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Part of the paste guard (PasteGuard.h): a paste put in as the box would put it.
+
 #include <QPoint>
 #include <optional>
 

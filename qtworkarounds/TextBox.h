@@ -1,5 +1,7 @@
 #pragma once
 
+// Part of the paste guard (PasteGuard.h): the kinds of text box it guards.
+
 #include <optional>
 #include <variant>
 

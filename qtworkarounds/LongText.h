@@ -1,5 +1,8 @@
 #pragma once
 
+// Where the boxes' mends for long texts begin: PasteGuard, SteadyCursor, UndoLimit and
+// LongWordWrap read this one length.
+
 #include <QtGlobal>
 
 namespace faktorlupe {

@@ -1,4 +1,4 @@
-#include "desktop/ScreenReaderNotice.h"
+#include "qtworkarounds/ScreenReaderNotice.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

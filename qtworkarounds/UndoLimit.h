@@ -1,5 +1,7 @@
 #pragma once
 
+// Mends Qt 6.4: a line box's undo record keeps every character of a long paste for good.
+
 class QLineEdit;
 
 namespace faktorlupe {

@@ -1,8 +1,8 @@
-#include "desktop/PasteGuard.h"
+#include "qtworkarounds/PasteGuard.h"
 
-#include "desktop/LongText.h"
-#include "desktop/PastedText.h"
-#include "desktop/TextBox.h"
+#include "qtworkarounds/LongText.h"
+#include "qtworkarounds/PastedText.h"
+#include "qtworkarounds/TextBox.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Mends Qt 6.4: a line box measures its whole text at every blink of its cursor.
+
 class QApplication;
 
 namespace faktorlupe {

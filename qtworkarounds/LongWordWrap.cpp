@@ -1,6 +1,6 @@
-#include "form/LongWordWrap.h"
+#include "qtworkarounds/LongWordWrap.h"
 
-#include "desktop/LongText.h"
+#include "qtworkarounds/LongText.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
