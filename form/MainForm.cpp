@@ -87,16 +87,13 @@ MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
     // its screen, which it could not do while the window had a fixed size.
     resize(kDesignedSize.width(), kDesignedSize.height() + m_statusHeight);
 
-    connect(m_controls.cmdAlle, &QPushButton::clicked, this, &MainForm::cmdAlle_Click);
-    connect(m_controls.cmdHalbe, &QPushButton::clicked, this, &MainForm::cmdHalbe_Click);
-    connect(m_controls.cmdWurzel, &QPushButton::clicked, this, &MainForm::cmdWurzel_Click);
-    connect(m_controls.Command1, &QPushButton::clicked, this, &MainForm::Command1_Click);
-    connect(m_controls.Command2, &QPushButton::clicked, this, &MainForm::Command2_Click);
-    connect(m_controls.Command3, &QPushButton::clicked, this, &MainForm::Command3_Click);
+    // Each row's buttons run its scan and empty it, as its _Click handlers do.
     std::vector<QPushButton*> clearButtons;
-    for (const ScanRow& row : kScanRows)
-        clearButtons.push_back(
-            m_clientArea->findChild<QPushButton*>(QString::fromUtf8(row.clearButton)));
+    for (const Row& row : m_rows) {
+        connect(row.button, &QPushButton::clicked, this, [this, &row] { runOrQueueScan(row); });
+        connect(row.clearButton, &QPushButton::clicked, this, [this, &row] { clearRow(row); });
+        clearButtons.push_back(row.clearButton);
+    }
     widenHitArea(*m_clientArea, std::move(clearButtons));
     auto* comparison = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
     // Held down, the key hands the window the same number again and again.
@@ -109,6 +106,7 @@ std::array<MainForm::Row, kScanCount> MainForm::rowsOf(const QWidget& clientArea
     for (std::size_t i = 0; i < kScanCount; ++i) {
         const ScanRow& scan = kScanRows[i];
         rows[i] = {&scan, clientArea.findChild<QPushButton*>(QString::fromUtf8(scan.scanButton)),
+                   clientArea.findChild<QPushButton*>(QString::fromUtf8(scan.clearButton)),
                    clientArea.findChild<QLineEdit*>(
                        QString::fromUtf8(boxName(scan.time).data(), boxName(scan.time).size()))};
     }

@@ -49,10 +49,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // One scan's row: its scan and boxes, and the widgets of its button and time box.
+    // One scan's row: its scan and boxes, and the widgets of its buttons and time box.
     struct Row {
         const ScanRow* scan;
         QPushButton* button;
+        QPushButton* clearButton;
         QLineEdit* timeBox;
     };
     static std::array<Row, kScanCount> rowsOf(const QWidget& clientArea);
