@@ -1,3 +1,4 @@
+#include "FleetingData.h"
 #include "RecordingFormView.h"
 #include "form/ErrorReport.h"
 #include "form/MainForm.h"
@@ -284,26 +285,6 @@ TEST_P(EmptyPasteTest, LeavesEveryBoxAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(Form, EmptyPasteTest, ::testing::ValuesIn(kPasteWays),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// Data that goes once it has been read, formats and all, as the clipboard of a program that quit
-// in between: the first reader gets its text, a second nothing.
-class FleetingData final : public QMimeData {
-public:
-    QStringList formats() const override {
-        return m_read ? QStringList() : QStringList{QStringLiteral("text/plain")};
-    }
-
-protected:
-    QVariant retrieveData(const QString& format, QMetaType) const override {
-        if (m_read || format != QStringLiteral("text/plain"))
-            return {};
-        m_read = true;
-        return QStringLiteral("4711");
-    }
-
-private:
-    mutable bool m_read = false;
-};
 
 // What a line box or a multi-line box holds.
 QString textIn(const QWidget& box) {

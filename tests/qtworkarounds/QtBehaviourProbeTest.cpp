@@ -1,6 +1,8 @@
 // Probes of the Qt behaviours that qtworkarounds/ mends, on Qt's own widgets without any of the
 // mends installed. Each passes while Qt still behaves so; once one fails, this Qt has mended it
 // itself, and the file the probe names can go.
+#include "FleetingData.h"
+
 #include <QAccessible>
 #include <QAccessibleTextInterface>
 #include <QApplication>
@@ -26,25 +28,6 @@ TEST(QtBehaviourProbe, LineBoxReportsAttributeRunsOfNoLength) {
         EXPECT_EQ(start, end) << "at " << offset;
     }
 }
-
-// Clipboard data whose formats go once it has been read, as a program's that quit in between.
-class FleetingData final : public QMimeData {
-public:
-    QStringList formats() const override {
-        return m_read ? QStringList() : QStringList{QStringLiteral("text/plain")};
-    }
-
-protected:
-    QVariant retrieveData(const QString& format, QMetaType) const override {
-        if (m_read || format != QStringLiteral("text/plain"))
-            return {};
-        m_read = true;
-        return QStringLiteral("4711");
-    }
-
-private:
-    mutable bool m_read = false;
-};
 
 // qtworkarounds/PasteGuard.h: handed clipboard data without a single format (here: read once
 // before, as a program that quit leaves it), a multi-line box takes the first format of the
