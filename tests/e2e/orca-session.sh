@@ -7,6 +7,12 @@
 # shellcheck source=x-helpers.sh
 . "$(dirname "${BASH_SOURCE[0]}")/x-helpers.sh"
 
+# One Orca session at a time for each user of the machine: the Orca of a second one (another
+# build's tests) would replace the first's, since Orca replaces the user's running Orca. The
+# lock is held until the script ends.
+exec 9>"/tmp/faktorlupe-orca-$(id -u).lock"
+flock 9
+
 home=$(mktemp -d)
 export HOME=$home XDG_RUNTIME_DIR=$home/run XDG_DATA_HOME=$home/share XDG_CONFIG_HOME=$home/config
 export XDG_CACHE_HOME=$home/cache GSETTINGS_BACKEND=memory GNOME_ACCESSIBILITY=1
