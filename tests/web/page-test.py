@@ -552,7 +552,9 @@ def table_rows(page):
 def measure_line(page, line):
     page.element("numbers").send_keys(line)
     page.element("measure").click()
-    WebDriverWait(page.driver, 60, poll_frequency=0.05).until(
+    # Thirty numbers take a quarter of a minute on a quiet machine and minutes on a busy one; the
+    # wait ends as soon as they are measured.
+    WebDriverWait(page.driver, 300, poll_frequency=0.05).until(
         lambda d: page.element("cancel").get_property("disabled"))
 
 
