@@ -19,6 +19,7 @@
 #include <cmath>
 #include <exception>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 namespace faktorlupe {
@@ -59,6 +60,26 @@ double fittingFactor(QSize frame, int statusHeight) {
     return std::max(factor, kSmallestFactor);
 }
 
+// Every scan's buttons and time box are controls of the layout table, of the kinds the form casts
+// them to.
+constexpr bool isControlOfKind(std::string_view name, ControlKind kind) {
+    const std::size_t index = controlIndex(name);
+    return index < kControlCount && kControls[index].kind == kind;
+}
+constexpr bool scanRowsNameTheirControls() {
+    for (const ScanRow& scan : kScanRows)
+        if (!isControlOfKind(scan.scanButton, ControlKind::Button) ||
+            !isControlOfKind(scan.clearButton, ControlKind::Button) ||
+            !isControlOfKind(boxName(scan.time), ControlKind::SingleLineBox))
+            return false;
+    return true;
+}
+static_assert(scanRowsNameTheirControls());
+
+template <typename Widget> Widget* control(const Controls& controls, std::string_view name) {
+    return static_cast<Widget*>(controls.inTableOrder[controlIndex(name)]);
+}
+
 } // namespace
 
 MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
@@ -66,7 +87,7 @@ MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
       m_statusLine(*statusBar()), m_view(m_controls, [this] { return m_closed; }),
       m_stopwatch(std::move(stopwatch)),
       m_reportError(reportError ? std::move(reportError) : ErrorReporter(showErrorReport)),
-      m_rows(rowsOf(*m_clientArea)), m_comparison(QCoreApplication::applicationDirPath()) {
+      m_rows(rowsOf(m_controls)), m_comparison(QCoreApplication::applicationDirPath()) {
     setCentralWidget(m_clientArea);
     setWindowTitle(QString::fromUtf8(kFormCaption));
     QIcon icon;
@@ -101,14 +122,13 @@ MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
     connect(comparison, &QShortcut::activated, this, &MainForm::openComparisonWindow);
 }
 
-std::array<MainForm::Row, kScanCount> MainForm::rowsOf(const QWidget& clientArea) {
+std::array<MainForm::Row, kScanCount> MainForm::rowsOf(const Controls& controls) {
     std::array<Row, kScanCount> rows{};
     for (std::size_t i = 0; i < kScanCount; ++i) {
         const ScanRow& scan = kScanRows[i];
-        rows[i] = {&scan, clientArea.findChild<QPushButton*>(QString::fromUtf8(scan.scanButton)),
-                   clientArea.findChild<QPushButton*>(QString::fromUtf8(scan.clearButton)),
-                   clientArea.findChild<QLineEdit*>(
-                       QString::fromUtf8(boxName(scan.time).data(), boxName(scan.time).size()))};
+        rows[i] = {&scan, control<QPushButton>(controls, scan.scanButton),
+                   control<QPushButton>(controls, scan.clearButton),
+                   control<QLineEdit>(controls, boxName(scan.time))};
     }
     return rows;
 }

@@ -56,7 +56,7 @@ private:
         QPushButton* clearButton;
         QLineEdit* timeBox;
     };
-    static std::array<Row, kScanCount> rowsOf(const QWidget& clientArea);
+    static std::array<Row, kScanCount> rowsOf(const Controls& controls);
 
     void runOrQueueScan(const Row& row);
     void runOneScan(const Row& row);

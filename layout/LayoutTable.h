@@ -116,6 +116,14 @@ inline constexpr ControlSpec kControls[] = {
 
 inline constexpr std::size_t kControlCount = std::size(kControls);
 
+// The place of the control of that name in the table, or kControlCount when none has it.
+constexpr std::size_t controlIndex(std::string_view name) {
+    for (std::size_t i = 0; i < kControlCount; ++i)
+        if (name == kControls[i].name)
+            return i;
+    return kControlCount;
+}
+
 // A box's control carries the box's own name, so that the scans and the form mean one control.
 constexpr bool boxesNamedAfterTheirControls() {
     for (const ControlSpec& control : kControls)
