@@ -19,6 +19,7 @@ from selenium.webdriver.support.ui import WebDriverWait
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
 import headless_chromium  # noqa: E402
+from page_opening import open_until_ready  # noqa: E402
 
 DOUBLING = [100000007, 199999991, 400000009, 799999999, 1600000009]
 SCANS = ["alle", "Hälfte", "Wurzel"]
@@ -35,20 +36,11 @@ ROW_TEXTS = """
     });"""
 
 
-def open_page(driver, url):
-    """Opens the page afresh; returns the milliseconds until its engine is ready."""
-    driver.get(url)
-    WebDriverWait(driver, 30).until(
-        lambda d: d.execute_script("return document.documentElement.dataset.ready"))
-    return driver.execute_script(
-        "return performance.getEntriesByName('vergleich-ready')[0].startTime")
-
-
 def page_lesson(driver, url):
     """The seconds from the page being ready to the doubling series being measured, and its
     table's rows."""
     driver.get("about:blank")
-    open_page(driver, url + "#reihe=verdopplung")
+    open_until_ready(driver, url + "#reihe=verdopplung", "vergleich-ready")
     start = time.monotonic()
     WebDriverWait(driver, 600, poll_frequency=0.05).until(lambda d: d.execute_script(
         "return document.querySelectorAll('#rows tr').length === %d"
@@ -75,7 +67,7 @@ def main():
     url = "file://" + os.path.abspath(page)
     driver = headless_chromium.start(width=1920, height=1080)
     try:
-        loads = [open_page(driver, url) for _ in range(LOADS + 1)]
+        loads = [open_until_ready(driver, url, "vergleich-ready") for _ in range(LOADS + 1)]
         web, native = [], []
         for _ in range(ROUNDS):
             native.append(native_lesson(program))

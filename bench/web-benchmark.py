@@ -20,6 +20,7 @@ from selenium.webdriver.support.ui import WebDriverWait
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
 import headless_chromium  # noqa: E402
 import webkit_minibrowser  # noqa: E402
+from page_opening import open_until_ready  # noqa: E402
 
 BROWSERS = [("Chromium", headless_chromium), ("WebKit", webkit_minibrowser)]
 
@@ -28,20 +29,11 @@ ROUNDS = 3
 LOADS = 10
 
 
-def open_page(driver, url):
-    """Opens the page afresh; returns the milliseconds from opening it to its engine being ready
-    with its form drawn."""
-    driver.get(url)
-    WebDriverWait(driver, 30).until(
-        lambda d: d.execute_script("return document.documentElement.dataset.ready"))
-    return driver.execute_script(
-        "return performance.getEntriesByName('faktorlupe-ready')[0].startTime")
-
 
 def page_full_scan(driver, url):
     """The seconds the page's engine took for the full scan of the largest prime, as its
     stopwatch's precise clock measured them."""
-    open_page(driver, url)
+    open_until_ready(driver, url, "faktorlupe-ready")
     box = driver.find_element(By.ID, "txtEingabe")
     box.clear()
     box.send_keys(str(LARGEST_PRIME))
@@ -66,7 +58,8 @@ def main():
     try:
         loads = {}
         for name, driver in drivers:
-            loads[name] = [open_page(driver, url) for _ in range(LOADS + 1)]
+            loads[name] = [open_until_ready(driver, url, "faktorlupe-ready")
+                           for _ in range(LOADS + 1)]
         web, native = {name: [] for name, _ in drivers}, []
         for _ in range(ROUNDS):
             native.append(native_reference(program))
