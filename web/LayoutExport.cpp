@@ -15,21 +15,6 @@ namespace {
 
 using namespace faktorlupe;
 
-std::string quoted(std::string_view text) {
-    return jsonQuoted(text);
-}
-
-// A number as JSON writes it: 24 and 9.75, not 24.000000.
-std::string number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
-    return text;
-}
-
-std::string quotedOrNull(const char* text) {
-    return text != nullptr ? quoted(text) : "null";
-}
-
 const char* kindName(ControlKind kind) {
     switch (kind) {
     case ControlKind::SingleLineBox:
@@ -55,49 +40,55 @@ std::string cssColour(std::uint32_t bgr) {
 }
 
 std::string control(const ControlSpec& c) {
-    return "{\"name\": " + quoted(c.name) + ", \"kind\": " + quoted(kindName(c.kind)) +
-           ", \"text\": " + quoted(c.text) + ", \"left\": " + std::to_string(c.left) +
-           ", \"top\": " + std::to_string(c.top) + ", \"width\": " + std::to_string(c.width) +
-           ", \"height\": " + std::to_string(c.height) + ", \"pointSize\": " + number(c.pointSize) +
-           ", \"centred\": " + (c.alignment == TextAlignment::Centre ? "true" : "false") +
-           ", \"background\": " + cssColour(completedColours(c).background) +
-           ", \"foreground\": " + cssColour(completedColours(c).foreground) +
-           ", \"accessibleName\": " + quotedOrNull(c.accessibleName) +
-           ", \"buddy\": " + quotedOrNull(c.buddy) + "}";
+    return JsonObject()
+        .text("name", c.name)
+        .text("kind", kindName(c.kind))
+        .text("text", c.text)
+        .integer("left", c.left)
+        .integer("top", c.top)
+        .integer("width", c.width)
+        .integer("height", c.height)
+        .number("pointSize", c.pointSize)
+        .boolean("centred", c.alignment == TextAlignment::Centre)
+        .written("background", cssColour(completedColours(c).background))
+        .written("foreground", cssColour(completedColours(c).foreground))
+        .textOrNull("accessibleName", c.accessibleName)
+        .textOrNull("buddy", c.buddy)
+        .json();
 }
 
 std::string row(const ScanRow& r) {
-    return "{\"scan\": " + quoted(r.scanButton) + ", \"clear\": " + quoted(r.clearButton) +
-           ", \"result\": " + quoted(boxName(r.result)) + ", \"time\": " + quoted(boxName(r.time)) +
-           "}";
+    return JsonObject()
+        .text("scan", r.scanButton)
+        .text("clear", r.clearButton)
+        .text("result", boxName(r.result))
+        .text("time", boxName(r.time))
+        .json();
 }
 
 } // namespace
 
 int main() {
-    std::string js = "// Written at build time from the layout table; do not edit.\n"
-                     "\"use strict\";\nconst faktorlupeLayout = {\n";
-    js += "  \"caption\": " + quoted(kFormCaption) + ",\n";
-    js += "  \"clientWidth\": " + std::to_string(kClientWidth) + ",\n";
-    js += "  \"clientHeight\": " + std::to_string(kClientHeight) + ",\n";
-    js += "  \"twipsPerPixel\": " + std::to_string(kTwipsPerPixel) + ",\n";
-    js += "  \"formFont\": " + quoted(kFormFontFamily) + ",\n";
-    js += "  \"formPointSize\": " + number(kFormFontPointSize) + ",\n";
-    js += "  \"controlFont\": " + quoted(kControlFontFamily) + ",\n";
-    js += "  \"smallestFactor\": " + number(kSmallestFactor) + ",\n";
-    // For an error in the page's own code, which may come before its engine has loaded.
-    js += "  \"unexpectedReport\": " +
-          quoted(reportText(RuntimeError(ErrorNumber::InternalError, kUnexpectedOnPage))) + ",\n";
-    js += "  \"controls\": [\n";
-    for (std::size_t i = 0; i < kControlCount; ++i)
-        js += "    " + control(kControls[i]) + (i + 1 < kControlCount ? ",\n" : "\n");
-    js += "  ],\n  \"boxes\": [";
-    for (std::size_t i = 0; i < kBoxCount; ++i)
-        js += (i > 0 ? ", " : "") + quoted(kBoxNames[i]);
-    js += "],\n  \"rows\": [\n";
-    for (std::size_t i = 0; i < kScanCount; ++i)
-        js += "    " + row(kScanRows[i]) + (i + 1 < kScanCount ? ",\n" : "\n");
-    js += "  ]\n};\n";
-    std::fputs(js.c_str(), stdout);
+    // One control or row a line, for whoever reads the written script.
+    const std::string layout =
+        JsonObject()
+            .text("caption", kFormCaption)
+            .integer("clientWidth", kClientWidth)
+            .integer("clientHeight", kClientHeight)
+            .integer("twipsPerPixel", kTwipsPerPixel)
+            .text("formFont", kFormFontFamily)
+            .number("formPointSize", kFormFontPointSize)
+            .text("controlFont", kControlFontFamily)
+            .number("smallestFactor", kSmallestFactor)
+            // For an error in the page's own code, which may come before its engine has loaded.
+            .text("unexpectedReport",
+                  reportText(RuntimeError(ErrorNumber::InternalError, kUnexpectedOnPage)))
+            .written("controls", jsonArray(kControls, control, ",\n"))
+            .written("boxes", jsonArray(kBoxNames, jsonQuoted))
+            .written("rows", jsonArray(kScanRows, row, ",\n"))
+            .json();
+    std::printf("// Written at build time from the layout table; do not edit.\n"
+                "\"use strict\";\nconst faktorlupeLayout = %s;\n",
+                layout.c_str());
     return 0;
 }
