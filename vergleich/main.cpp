@@ -30,24 +30,24 @@ QStringList commandLineOf(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     faktorlupe::keepHeapsSmall();
     Arguments arguments;
-    QString error = parseArguments(commandLineOf(argc, argv), arguments);
+    Problem<QString> error = parseArguments(commandLineOf(argc, argv), arguments);
     std::unique_ptr<QApplication> application;
-    if (!error.isEmpty() && arguments.window && arguments.unknownOption) {
+    if (error && arguments.window && arguments.unknownOption) {
         // Perhaps Qt's own options, as every Qt program takes them: Qt takes them out of the
         // command line as the window's application starts, and what is left must be ours.
         application = startWindowApplication(argc, argv);
         arguments = {};
         error = parseArguments(commandLineOf(argc, argv), arguments);
     }
-    if (!error.isEmpty())
-        return fail(error, kBadArguments);
+    if (error)
+        return fail(*error, kBadArguments);
     if (arguments.help || arguments.version) {
         if (arguments.help)
             std::fputs(helpText().toUtf8().constData(), stdout);
         else
             std::printf("faktorlupe-vergleich %s\n", FAKTORLUPE_VERSION);
-        const QString problem = flushStandardOutput();
-        return problem.isEmpty() ? 0 : fail(problem, kFailed);
+        const Problem<QString> problem = flushStandardOutput();
+        return problem ? fail(*problem, kFailed) : 0;
     }
     const std::vector<std::int32_t> numbers =
         arguments.numbers.empty() ? defaultSeries() : arguments.numbers;

@@ -17,7 +17,6 @@
 #include "web/JsonText.h"
 
 #include <chrono>
-#include <cstdio>
 #include <emscripten/emscripten.h>
 #include <string>
 #include <vector>
@@ -26,22 +25,12 @@ namespace {
 
 using namespace faktorlupe::vergleich;
 
-std::string quoted(const std::string& text) {
-    return faktorlupe::jsonQuoted(text);
-}
+using faktorlupe::jsonArray;
+using faktorlupe::jsonNumber;
+using faktorlupe::JsonObject;
 
-// Doubles written so that JSON.parse gives back the same value.
-std::string exact(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
-}
-
-std::string numbersJson(const std::vector<std::int32_t>& numbers) {
-    std::string json = "[";
-    for (const std::int32_t number : numbers)
-        json += (json.size() > 1 ? "," : "") + std::to_string(number);
-    return json + "]";
+std::string integerJson(long long value) {
+    return std::to_string(value);
 }
 
 // The figures as the page hands them back: zahl, divisors, then for each scan its candidates,
@@ -50,14 +39,18 @@ std::string figuresJson(const NumberFigures& figures) {
     std::string json = "[" + std::to_string(figures.zahl) + "," + std::to_string(figures.divisors);
     for (std::size_t i = 0; i < kScanCount; ++i)
         json += "," + std::to_string(figures.scans[i].candidates) + "," +
-                std::to_string(figures.scans[i].divisors) + "," + exact(figures.scans[i].seconds) +
-                "," + exact(figures.ranges[i].fastest) + "," + exact(figures.ranges[i].slowest);
+                std::to_string(figures.scans[i].divisors) + "," +
+                jsonNumber(figures.scans[i].seconds) + "," + jsonNumber(figures.ranges[i].fastest) +
+                "," + jsonNumber(figures.ranges[i].slowest);
     return json + "]";
 }
 
 std::string cellJson(const FigureCell& cell) {
-    return "{\"text\":" + quoted(cell.text) + ",\"tooltip\":" + quoted(cell.tooltip) +
-           ",\"spoken\":" + quoted(cell.spoken) + "}";
+    return JsonObject()
+        .text("text", cell.text)
+        .text("tooltip", cell.tooltip)
+        .text("spoken", cell.spoken)
+        .json();
 }
 
 // The returned text lives until the next call.
@@ -99,7 +92,7 @@ EMSCRIPTEN_KEEPALIVE const char* vergleich_measure(int zahl) {
     try {
         return handedOut(figuresJson(measureNumber(zahl)));
     } catch (const std::exception& error) {
-        return handedOut("{\"failure\":" + quoted(failureSentence(zahl, error)) + "}");
+        return handedOut(JsonObject().text("failure", failureSentence(zahl, error)).json());
     }
 }
 
@@ -107,24 +100,30 @@ EMSCRIPTEN_KEEPALIVE void vergleich_warm_up() {
     warmUp();
 }
 
-// The line "Zahlen:" read as the window reads it: {"numbers": [...], "problem": sentence}.
+// The line "Zahlen:" read as the window reads it: {"numbers": [...], "problem": sentence}, the
+// sentence empty when every number is sound.
 EMSCRIPTEN_KEEPALIVE const char* vergleich_read(const char* line) {
     std::vector<std::int32_t> numbers;
-    const std::string problem = readTypedNumbers(line, numbers);
+    const Problem<std::string> problem = readTypedNumbers(line, numbers);
     return handedOut(
-        "{\"numbers\":" + numbersJson(problem.empty() ? numbers : std::vector<std::int32_t>{}) +
-        ",\"problem\":" + quoted(problem) + ",\"taken\":" + quoted(numbersTaken(numbers.size())) +
-        "}");
+        JsonObject()
+            .written("numbers",
+                     jsonArray(problem ? std::vector<std::int32_t>{} : numbers, integerJson))
+            .text("problem", problem.value_or(""))
+            .text("taken", numbersTaken(numbers.size()))
+            .json());
 }
 
 // The presets' names, descriptions and numbers.
 EMSCRIPTEN_KEEPALIVE const char* vergleich_presets() {
-    std::string json = "[";
-    for (const SeriesPreset& preset : seriesPresets())
-        json += (json.size() > 1 ? "," : "") + std::string("{\"name\":") + quoted(preset.name) +
-                ",\"description\":" + quoted(preset.description) +
-                ",\"numbers\":" + numbersJson(preset.numbers()) + "}";
-    return handedOut(json + "]");
+    const auto presetJson = [](const SeriesPreset& preset) {
+        return JsonObject()
+            .text("name", preset.name)
+            .text("description", preset.description)
+            .written("numbers", jsonArray(preset.numbers(), integerJson))
+            .json();
+    };
+    return handedOut(jsonArray(seriesPresets(), presetJson));
 }
 
 // A number's figures as the worker measured them (see figuresJson) join the table.
@@ -149,17 +148,20 @@ EMSCRIPTEN_KEEPALIVE void vergleich_clear_table() {
 
 // The table: {"headings": [...], "rows": [[cell, ...], ...]}.
 EMSCRIPTEN_KEEPALIVE const char* vergleich_table() {
-    std::string json = "{\"headings\":[";
-    for (std::size_t c = 0; c < figureColumns().size(); ++c)
-        json += (c > 0 ? "," : "") + quoted(figureColumns()[c].heading);
-    json += "],\"rows\":[";
+    const auto headingJson = [](const FigureColumn& column) {
+        return faktorlupe::jsonQuoted(column.heading);
+    };
+    std::string rows;
     for (std::size_t r = 0; r < table().size(); ++r) {
-        json += r > 0 ? ",[" : "[";
+        std::vector<FigureCell> cells;
         for (std::size_t c = 0; c < figureColumns().size(); ++c)
-            json += (c > 0 ? "," : "") + cellJson(figureCell(table(), r, c));
-        json += "]";
+            cells.push_back(figureCell(table(), r, c));
+        rows += (r > 0 ? "," : "") + jsonArray(cells, cellJson);
     }
-    return handedOut(json + "]}");
+    return handedOut(JsonObject()
+                         .written("headings", jsonArray(figureColumns(), headingJson))
+                         .written("rows", "[" + rows + "]")
+                         .json());
 }
 
 // The chart of the table, on logarithmic axes or linear ones (see web/ChartJson.h).
@@ -181,9 +183,11 @@ EMSCRIPTEN_KEEPALIVE const char* vergleich_words(int done, int total, int doneBe
     const auto inSeries = [](int count) { return static_cast<std::size_t>(count); };
     const std::size_t doneNow = inSeries(done - doneBefore);
     const std::size_t numbersNow = inSeries(total - doneBefore);
-    return handedOut("{\"progress\":" + quoted(progressOf(inSeries(done), inSeries(total))) +
-                     ",\"started\":" + quoted(measuringStarted(numbersNow)) +
-                     ",\"finished\":" + quoted(measuringFinished(doneNow, seconds)) +
-                     ",\"stopped\":" + quoted(measuringStopped(doneNow, numbersNow)) + "}");
+    return handedOut(JsonObject()
+                         .text("progress", progressOf(inSeries(done), inSeries(total)))
+                         .text("started", measuringStarted(numbersNow))
+                         .text("finished", measuringFinished(doneNow, seconds))
+                         .text("stopped", measuringStopped(doneNow, numbersNow))
+                         .json());
 }
 }

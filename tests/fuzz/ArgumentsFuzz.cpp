@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         commandLine << QString::fromUtf8(argument);
 
     faktorlupe::vergleich::Arguments arguments;
-    if (!faktorlupe::vergleich::parseArguments(commandLine, arguments).isEmpty())
+    if (faktorlupe::vergleich::parseArguments(commandLine, arguments))
         return 0;
     for (const std::int32_t number : arguments.numbers) {
         bool found = false;

@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
     source.start(
         {11}, [](const NumberFigures&) { std::puts("gemessen"); },
         [&](const MeasurementEnd& end) {
-            std::puts(end.failure.isEmpty() ? "beendet" : end.failure.toUtf8().constData());
+            std::puts(end.failure ? end.failure->toUtf8().constData() : "beendet");
             application.quit();
         });
     return application.exec();

@@ -121,7 +121,7 @@ class TypedNumbersTest : public ::testing::TestWithParam<TypedNumbers> {};
 
 TEST_P(TypedNumbersTest, AreRead) {
     std::vector<std::int32_t> numbers;
-    EXPECT_EQ(readTypedNumbers(GetParam().line, numbers), "");
+    EXPECT_EQ(readTypedNumbers(GetParam().line, numbers), std::nullopt);
     EXPECT_EQ(numbers, GetParam().numbers);
 }
 

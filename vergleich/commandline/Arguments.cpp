@@ -20,20 +20,22 @@ const QString kWindow = QStringLiteral("fenster");
 
 namespace {
 
-QString readNumberText(const QString& text, std::int32_t& number) {
-    return QString::fromStdString(readNumber(text.toStdString(), number));
+Problem<QString> readNumberText(const QString& text, std::int32_t& number) {
+    if (const Problem<std::string> problem = readNumber(text.toStdString(), number))
+        return QString::fromStdString(*problem);
+    return std::nullopt;
 }
 
-QString checkChartPath(const QString& path) {
+Problem<QString> checkChartPath(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
         return QStringLiteral("Das Diagramm %1 braucht die Endung .png oder .svg.").arg(path);
-    return {};
+    return std::nullopt;
 }
 
 // Each file option once and with a name: "--csv a.csv --csv b.csv" would write only b.csv, and
 // "--csv=" or --csv "" (an empty variable in a script) nothing at all.
-QString checkFileOptions(const QCommandLineParser& parser) {
+Problem<QString> checkFileOptions(const QCommandLineParser& parser) {
     for (const QString& option : {kCsv, kSpreadsheetCsv, kChart}) {
         const QStringList values = parser.values(option);
         if (values.size() > 1)
@@ -43,7 +45,7 @@ QString checkFileOptions(const QCommandLineParser& parser) {
             return QStringLiteral("Nach --%1 muss ein Dateiname stehen; dort steht ein leerer.")
                 .arg(option);
     }
-    return {};
+    return std::nullopt;
 }
 
 } // namespace
@@ -78,7 +80,7 @@ QString helpText() {
         "der Standardfehlerausgabe, wenn diese ein Terminal ist.\n");
 }
 
-QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
+Problem<QString> parseArguments(const QStringList& commandLine, Arguments& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(QCommandLineOption(kCsv, QString(), QStringLiteral("DATEI")));
@@ -107,10 +109,10 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
     arguments.linear = parser.isSet(kLinear);
     arguments.window = parser.isSet(kWindow);
     if (arguments.help || arguments.version)
-        return {};
+        return std::nullopt;
     for (const QString& text : parser.positionalArguments()) {
         std::int32_t number = 0;
-        if (QString error = readNumberText(text, number); !error.isEmpty())
+        if (Problem<QString> error = readNumberText(text, number))
             return error;
         arguments.numbers.push_back(number);
     }
@@ -118,7 +120,7 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
         (parser.isSet(kCsv) || parser.isSet(kSpreadsheetCsv) || parser.isSet(kChart)))
         return QStringLiteral("--csv, --csv-de und --chart gelten nur ohne --fenster; im Fenster "
                               "speichert »Speichern …« die Messwerte und das Diagramm.");
-    if (QString error = checkFileOptions(parser); !error.isEmpty())
+    if (Problem<QString> error = checkFileOptions(parser))
         return error;
     if (parser.isSet(kCsv))
         arguments.csvPath = parser.value(kCsv);
@@ -126,10 +128,10 @@ QString parseArguments(const QStringList& commandLine, Arguments& arguments) {
         arguments.spreadsheetCsvPath = parser.value(kSpreadsheetCsv);
     if (parser.isSet(kChart)) {
         arguments.chartPath = parser.value(kChart);
-        if (QString error = checkChartPath(arguments.chartPath); !error.isEmpty())
+        if (Problem<QString> error = checkChartPath(arguments.chartPath))
             return error;
     }
-    return {};
+    return std::nullopt;
 }
 
 } // namespace faktorlupe::vergleich

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vergleich/measurement/Problem.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -21,13 +23,13 @@ struct Arguments {
     bool unknownOption = false;
 };
 
-// Reads the command line (the program name first). Returns an empty error when the arguments are
-// sound; otherwise a German sentence saying what is wrong: a number that is not one from 2 to
-// 2147483647, an unknown option, a chart without .png or .svg, --csv, --csv-de or --chart beside
+// Reads the command line (the program name first). The problem says what is wrong: a number that is
+// not one from 2 to 2147483647, an unknown option, a chart without .png or .svg, --csv, --csv-de or
+// --chart beside
 // --fenster, twice or with an empty name.
 // Whether the files can be written, and whether two options name one file, is for the run to
 // check, before it measures: only the system knows where links lead.
-QString parseArguments(const QStringList& commandLine, Arguments& arguments);
+Problem<QString> parseArguments(const QStringList& commandLine, Arguments& arguments);
 
 // The German text of --help.
 QString helpText();

@@ -38,19 +38,19 @@ QString sharedFile(const QString& one, const QString& other, const QString& path
 // An output that replaces a file must not replace the one standard output or standard error go
 // to: "--csv out >out" would leave only the CSV, "--csv log 2>>log" would wipe the log. Written
 // through the descriptor itself (--csv /dev/stdout), it comes after what is there, as the table.
-QString checkStandardStreams(const Output& output, const WrittenFile& written) {
+Problem<QString> checkStandardStreams(const Output& output, const WrittenFile& written) {
     const std::pair<int, QString> streams[] = {{1, QStringLiteral("die Standardausgabe")},
                                                {2, QStringLiteral("die Standardfehlerausgabe")}};
     for (const auto& [descriptor, name] : streams)
         if (!written.throughDescriptor && isSameFile(writtenFileOf(descriptor), written))
             return sharedFile(output.option, name, output.path);
-    return {};
+    return std::nullopt;
 }
 
 // What can be checked is checked before the measurement, which may take minutes: that each file
 // can be written, and that no two outputs write one file, also where the names differ
 // ("./a.csv" and "a.csv", a link or a hard link and the file), which would leave only the last.
-QString checkOutputs(const Arguments& arguments) {
+Problem<QString> checkOutputs(const Arguments& arguments) {
     const Output outputs[] = {{QStringLiteral("--csv"), arguments.csvPath},
                               {QStringLiteral("--csv-de"), arguments.spreadsheetCsvPath},
                               {QStringLiteral("--chart"), arguments.chartPath}};
@@ -58,20 +58,19 @@ QString checkOutputs(const Arguments& arguments) {
     for (std::size_t i = 0; i < std::size(outputs); ++i) {
         if (outputs[i].path.isEmpty())
             continue;
-        if (const QString problem = checkWritable(outputs[i].path); !problem.isEmpty())
+        if (Problem<QString> problem = checkWritable(outputs[i].path))
             return problem;
         written[i] = writtenFileOf(outputs[i].path);
-        if (const QString problem = checkStandardStreams(outputs[i], written[i]);
-            !problem.isEmpty())
+        if (Problem<QString> problem = checkStandardStreams(outputs[i], written[i]))
             return problem;
         for (std::size_t j = 0; j < i; ++j)
             if (isSameFile(written[j], written[i]))
                 return sharedFile(outputs[j].option, outputs[i].option, outputs[i].path);
     }
-    return {};
+    return std::nullopt;
 }
 
-QString writeTableOut(const std::vector<NumberFigures>& figures) {
+Problem<QString> writeTableOut(const std::vector<NumberFigures>& figures) {
     writeTable(std::cout, figures);
     return flushStandardOutput();
 }
@@ -79,21 +78,21 @@ QString writeTableOut(const std::vector<NumberFigures>& figures) {
 // Every output is tried, in this order (a braced list is evaluated in order); each one that fails
 // is reported.
 int writeOutputs(const Arguments& arguments, const std::vector<NumberFigures>& figures) {
-    const QString problems[] = {
+    const Problem<QString> problems[] = {
         writeTableOut(figures),
-        arguments.csvPath.isEmpty() ? QString() : writeCsvFile(arguments.csvPath, figures),
+        arguments.csvPath.isEmpty() ? std::nullopt : writeCsvFile(arguments.csvPath, figures),
         arguments.spreadsheetCsvPath.isEmpty()
-            ? QString()
+            ? std::nullopt
             : writeSpreadsheetCsvFile(arguments.spreadsheetCsvPath, figures),
         arguments.chartPath.isEmpty()
-            ? QString()
+            ? std::nullopt
             : writeChart(arguments.chartPath,
                          chartFormatOf(arguments.chartPath).value_or(ChartFormat::Png), figures,
                          arguments.linear ? Scale::Linear : Scale::Logarithmic)};
     int status = 0;
-    for (const QString& problem : problems)
-        if (!problem.isEmpty())
-            status = fail(problem, kFailed);
+    for (const Problem<QString>& problem : problems)
+        if (problem)
+            status = fail(*problem, kFailed);
     return status;
 }
 
@@ -101,19 +100,19 @@ int writeOutputs(const Arguments& arguments, const std::vector<NumberFigures>& f
 
 int measureAndWrite(int& argc, char* argv[], const Arguments& arguments,
                     const std::vector<std::int32_t>& numbers) {
-    if (const QString problem = checkOutputs(arguments); !problem.isEmpty())
-        return fail(problem, kBadArguments);
+    if (const Problem<QString> problem = checkOutputs(arguments))
+        return fail(*problem, kBadArguments);
     // The chart is drawn off screen: no display is needed or used.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(keepOnlyQtErrors);
     QApplication application(argc, argv);
 
     std::vector<NumberFigures> figures;
-    QString failure;
+    Problem<QString> failure;
     {
         // The progress bar is gone before anything else is written.
         Progress progress(numbers.size());
-        for (std::size_t i = 0; i < numbers.size() && failure.isEmpty(); ++i) {
+        for (std::size_t i = 0; i < numbers.size() && !failure; ++i) {
             try {
                 figures.push_back(measureNumber(
                     numbers[i], [&](std::size_t scan) { progress.show(i, numbers[i], scan); }));
@@ -122,8 +121,8 @@ int measureAndWrite(int& argc, char* argv[], const Arguments& arguments,
             }
         }
     }
-    if (!failure.isEmpty())
-        return fail(failure, kFailed);
+    if (failure)
+        return fail(*failure, kFailed);
 
     return writeOutputs(arguments, figures);
 }

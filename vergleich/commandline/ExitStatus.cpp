@@ -13,11 +13,11 @@ int fail(const QString& message, int status) {
     return status;
 }
 
-QString flushStandardOutput() {
+Problem<QString> flushStandardOutput() {
     errno = 0;
     std::cout.flush();
     if (std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout.good())
-        return {};
+        return std::nullopt;
     return QStringLiteral(
                "Die Ausgabe konnte nicht auf die Standardausgabe geschrieben werden: %1.")
         .arg(errno != 0 ? reasonOf(errno) : QStringLiteral("sie nahm sie nicht an"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vergleich/measurement/Problem.h"
+
 #include <QString>
 
 namespace faktorlupe::vergleich {
@@ -11,8 +13,8 @@ inline constexpr int kBadArguments = 2; // the command line is wrong; nothing wa
 // Says what went wrong on standard error, after the program's name, and returns the status.
 int fail(const QString& message, int status);
 
-// Hands what was written to standard output to the system. Returns an empty text when it took
-// all of it, else a German sentence saying why not (a full disk, /dev/full).
-QString flushStandardOutput();
+// Hands what was written to standard output to the system. The problem says why it did not take
+// all of it (a full disk, /dev/full).
+Problem<QString> flushStandardOutput();
 
 } // namespace faktorlupe::vergleich

@@ -64,8 +64,8 @@ std::string notAWholeNumber(std::string_view text) {
 
 // Checks the digits' value against the range; the sentence names the largest number in the form
 // its reader writes numbers.
-std::string inRange(std::string_view text, std::string_view digits, bool negative,
-                    std::string_view largest, std::int32_t& number) {
+Problem<std::string> inRange(std::string_view text, std::string_view digits, bool negative,
+                             std::string_view largest, std::int32_t& number) {
     std::int64_t value = 0;
     const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (negative || (result.ec == std::errc() && value < kSmallest))
@@ -73,7 +73,7 @@ std::string inRange(std::string_view text, std::string_view digits, bool negativ
     if (result.ec != std::errc() || value > kLargest)
         return quoted(text) + " ist zu groß: die größte Zahl ist " + std::string(largest) + ".";
     number = static_cast<std::int32_t>(value);
-    return {};
+    return std::nullopt;
 }
 
 // The digit groups of a number written with separators between them, in order; none when the
@@ -107,7 +107,7 @@ bool groupedInThrees(const std::vector<std::string_view>& groups) {
                        [](std::string_view group) { return group.size() == 3; });
 }
 
-std::string readTypedNumber(std::string_view text, std::int32_t& number) {
+Problem<std::string> readTypedNumber(std::string_view text, std::int32_t& number) {
     const bool negative = text.starts_with('-');
     const std::vector<std::string_view> groups = digitGroups(negative ? text.substr(1) : text);
     if (groups.empty())
@@ -125,7 +125,7 @@ std::string readTypedNumber(std::string_view text, std::int32_t& number) {
 
 } // namespace
 
-std::string readNumber(std::string_view text, std::int32_t& number) {
+Problem<std::string> readNumber(std::string_view text, std::int32_t& number) {
     const bool negative = text.starts_with('-');
     const std::string_view digits = negative ? text.substr(1) : text;
     if (digits.empty() || !std::all_of(digits.begin(), digits.end(), isDigit))
@@ -133,13 +133,13 @@ std::string readNumber(std::string_view text, std::int32_t& number) {
     return inRange(text, digits, negative, "2147483647", number);
 }
 
-std::string readTypedNumbers(std::string_view line, std::vector<std::int32_t>& numbers) {
+Problem<std::string> readTypedNumbers(std::string_view line, std::vector<std::int32_t>& numbers) {
     std::vector<std::int32_t> read;
     while (!line.empty()) {
         const std::size_t end = std::min(line.find_first_of(";\r\n"), line.size());
         if (const std::string_view text = trimmed(line.substr(0, end)); !text.empty()) {
             std::int32_t number = 0;
-            if (std::string problem = readTypedNumber(text, number); !problem.empty())
+            if (Problem<std::string> problem = readTypedNumber(text, number))
                 return problem;
             read.push_back(number);
         }
@@ -148,7 +148,7 @@ std::string readTypedNumbers(std::string_view line, std::vector<std::int32_t>& n
     if (read.empty())
         return "Bitte mindestens eine Zahl eingeben.";
     numbers = std::move(read);
-    return {};
+    return std::nullopt;
 }
 
 } // namespace faktorlupe::vergleich

@@ -197,8 +197,8 @@ QByteArray drawChart(const std::vector<NumberFigures>& figures, Scale scale, Cha
     return buffer.data();
 }
 
-QString writeChart(const QString& path, ChartFormat format,
-                   const std::vector<NumberFigures>& figures, Scale scale) {
+Problem<QString> writeChart(const QString& path, ChartFormat format,
+                            const std::vector<NumberFigures>& figures, Scale scale) {
     return writeWholeFile(path, drawChart(figures, scale, format));
 }
 

@@ -2,6 +2,7 @@
 
 #include "vergleich/chart/ChartAxis.h"
 #include "vergleich/measurement/NumberFigures.h"
+#include "vergleich/measurement/Problem.h"
 
 #include <QByteArray>
 #include <QSize>
@@ -34,9 +35,8 @@ std::optional<ChartFormat> chartFormatOf(const QString& path);
 // The chart drawn off screen, as the content of a PNG or SVG file. Needs a QApplication.
 QByteArray drawChart(const std::vector<NumberFigures>& figures, Scale scale, ChartFormat format);
 
-// Draws the chart and writes it whole (see FileWriting.h). Returns an empty text on success,
-// else a German sentence saying what went wrong.
-QString writeChart(const QString& path, ChartFormat format,
-                   const std::vector<NumberFigures>& figures, Scale scale);
+// Draws the chart and writes it whole (see FileWriting.h).
+Problem<QString> writeChart(const QString& path, ChartFormat format,
+                            const std::vector<NumberFigures>& figures, Scale scale);
 
 } // namespace faktorlupe::vergleich

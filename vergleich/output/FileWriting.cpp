@@ -29,22 +29,22 @@ QString foreignLink(const QString& path) {
         .arg(path);
 }
 
-QString checkDescriptor(const QString& path, int descriptor) {
+Problem<QString> checkDescriptor(const QString& path, int descriptor) {
     const int flags = ::fcntl(descriptor, F_GETFL);
     if (flags < 0 || (flags & O_ACCMODE) == O_RDONLY)
         return cannotWrite(path, EBADF);
-    return {};
+    return std::nullopt;
 }
 
 // Only a plain file is replaced: a folder, a FIFO or a device named werte.csv stays what it is.
-QString checkKind(const QString& path, const struct stat& file) {
+Problem<QString> checkKind(const QString& path, const struct stat& file) {
     if (S_ISDIR(file.st_mode))
         return cannotWrite(path, EISDIR);
     if (!S_ISREG(file.st_mode))
         return QStringLiteral("Die Datei %1 kann nicht geschrieben werden: sie ist keine "
                               "gewöhnliche Datei.")
             .arg(path);
-    return {};
+    return std::nullopt;
 }
 
 // The kernel's rule for replacing a name in a sticky folder (fs/namei.c, check_sticky): only the
@@ -59,12 +59,12 @@ bool mayReplace(const struct stat& folder, const struct stat& file) {
            (capabilities[0].effective & (1u << CAP_FOWNER)) != 0;
 }
 
-QString checkFile(const QString& path, const WriteTarget& target) {
+Problem<QString> checkFile(const QString& path, const WriteTarget& target) {
     const QByteArray native = target.path();
     struct stat file {};
     struct stat folder {};
     if (::stat(native.constData(), &file) == 0) {
-        if (const QString problem = checkKind(path, file); !problem.isEmpty())
+        if (Problem<QString> problem = checkKind(path, file))
             return problem;
         if (::access(native.constData(), W_OK) != 0)
             return cannotWrite(path, errno);
@@ -74,7 +74,7 @@ QString checkFile(const QString& path, const WriteTarget& target) {
     // The new file is made beside the old one, so its folder must take new files.
     if (::access(target.folder.constData(), W_OK) != 0)
         return cannotWrite(path, errno);
-    return {};
+    return std::nullopt;
 }
 
 } // namespace
@@ -113,7 +113,7 @@ QString reasonOf(int errorNumber) {
     }
 }
 
-QString checkWritable(const QString& path) {
+Problem<QString> checkWritable(const QString& path) {
     const WriteTarget target = writeTargetOf(nativeNameOf(path));
     if (target.foreignLink)
         return foreignLink(path);
@@ -130,7 +130,7 @@ QString fileWrittenFor(const QString& path) {
     return textOfNativeName(target.path());
 }
 
-QString writeWholeFile(const QString& path, const QByteArray& bytes) {
+Problem<QString> writeWholeFile(const QString& path, const QByteArray& bytes) {
     // One file after the other: RemovedOnKill knows of one hidden file at a time.
     static std::mutex oneAtATime;
     const std::lock_guard lock(oneAtATime);
@@ -139,18 +139,18 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes) {
         return foreignLink(path);
     if (target.isDescriptor()) {
         if (writeAll(target.descriptor, bytes))
-            return {};
+            return std::nullopt;
         return QStringLiteral("Nach %1 konnte nicht alles geschrieben werden: %2.")
             .arg(path, reasonOf(errno));
     }
     // Checked again here: the window's Speichern comes here without checkWritable.
     struct stat old {};
     if (target.error == 0 && ::stat(target.path().constData(), &old) == 0)
-        if (const QString problem = checkKind(path, old); !problem.isEmpty())
+        if (Problem<QString> problem = checkKind(path, old))
             return problem;
     const int error = target.error != 0 ? target.error : replaceFile(target, bytes);
     if (error == 0)
-        return {};
+        return std::nullopt;
     return QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2. Eine ältere Datei "
                           "dieses Namens ist unverändert.")
         .arg(path, reasonOf(error));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vergleich/measurement/Problem.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -13,14 +15,14 @@ namespace faktorlupe::vergleich {
 // what it has taken already, and never replaced. Names carry their bytes as NativeNames.h
 // describes.
 
-// Writes the bytes to the path that way. Returns an empty text on success, else a German sentence
-// that names the path and the reason and says that an old file of that name is unchanged.
-QString writeWholeFile(const QString& path, const QByteArray& bytes);
+// Writes the bytes to the path that way. The problem names the path and the reason and says that
+// an old file of that name is unchanged.
+Problem<QString> writeWholeFile(const QString& path, const QByteArray& bytes);
 
 // Whether writeWholeFile could write the path, worked out without writing anything: for a
 // command line to refuse a file it cannot write before a long measurement rather than after it.
-// Returns an empty text when it could, else a German sentence saying why not.
-QString checkWritable(const QString& path);
+// The problem says why it could not.
+Problem<QString> checkWritable(const QString& path);
 
 // The file writing the path would write, every link followed: "/home/anna/notizen.txt" for a
 // link werte.csv that leads there; for a descriptor its name in /proc/self/fd. Empty where

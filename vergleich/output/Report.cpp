@@ -34,7 +34,7 @@ void writeTable(std::ostream& out, const std::vector<NumberFigures>& figures) {
     }
 }
 
-QString writeCsvFile(const QString& path, const std::vector<NumberFigures>& figures) {
+Problem<QString> writeCsvFile(const QString& path, const std::vector<NumberFigures>& figures) {
     return writeWholeFile(path, QByteArray::fromStdString(csvText(figures)));
 }
 

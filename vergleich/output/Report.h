@@ -1,6 +1,7 @@
 #pragma once
 
 #include "vergleich/measurement/NumberFigures.h"
+#include "vergleich/measurement/Problem.h"
 
 #include <QString>
 #include <ostream>
@@ -13,8 +14,7 @@ namespace faktorlupe::vergleich {
 // and a decimal comma ("447 ns", "0,62 s").
 void writeTable(std::ostream& out, const std::vector<NumberFigures>& figures);
 
-// Writes the CSV for scripts (vergleich/readable/ScriptCsv.h) whole (see FileWriting.h). Returns an
-// empty text on success, else a German sentence saying what went wrong.
-QString writeCsvFile(const QString& path, const std::vector<NumberFigures>& figures);
+// Writes the CSV for scripts (vergleich/readable/ScriptCsv.h) whole (see FileWriting.h).
+Problem<QString> writeCsvFile(const QString& path, const std::vector<NumberFigures>& figures);
 
 } // namespace faktorlupe::vergleich

@@ -5,7 +5,8 @@
 
 namespace faktorlupe::vergleich {
 
-QString writeSpreadsheetCsvFile(const QString& path, const std::vector<NumberFigures>& figures) {
+Problem<QString> writeSpreadsheetCsvFile(const QString& path,
+                                         const std::vector<NumberFigures>& figures) {
     return writeWholeFile(path, QByteArray::fromStdString(spreadsheetCsvText(figures)));
 }
 

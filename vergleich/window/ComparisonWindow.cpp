@@ -250,9 +250,9 @@ void ComparisonWindow::startOver() {
 
 void ComparisonWindow::measureTypedNumbers() {
     std::vector<std::int32_t> numbers;
-    const std::string problem = readTypedNumbers(m_numbers->text().toStdString(), numbers);
-    if (!problem.empty()) {
-        showNumbersProblem(QString::fromStdString(problem));
+    if (const Problem<std::string> problem =
+            readTypedNumbers(m_numbers->text().toStdString(), numbers)) {
+        showNumbersProblem(QString::fromStdString(*problem));
         return;
     }
     m_numbers->clear();
@@ -295,13 +295,13 @@ void ComparisonWindow::received(const NumberFigures& figures) {
 }
 
 void ComparisonWindow::finished(const MeasurementEnd& end) {
-    const bool current = m_series.finished(!end.failure.isEmpty());
+    const bool current = m_series.finished(end.failure.has_value());
     m_cancel->setEnabled(false);
     // After a failure the figures measured so far stay, with a sentence saying why no more came.
-    if (current && !end.failure.isEmpty()) {
-        m_measurementProblem->setText(end.failure);
+    if (current && end.failure) {
+        m_measurementProblem->setText(*end.failure);
         m_measurementProblem->show();
-        m_notice->announce(end.failure);
+        m_notice->announce(*end.failure);
         m_run.reset();
     }
     redraw();
@@ -400,7 +400,7 @@ void ComparisonWindow::save() {
     if (!choice)
         return;
     const std::vector<NumberFigures>& figures = m_series.figures();
-    QString problem;
+    Problem<QString> problem;
     switch (choice->format) {
     case SaveFormat::Png:
         problem = writeChart(choice->path, ChartFormat::Png, figures, scale());
@@ -415,8 +415,8 @@ void ComparisonWindow::save() {
         problem = writeSpreadsheetCsvFile(choice->path, figures);
         break;
     }
-    if (!problem.isEmpty())
-        QMessageBox::warning(this, windowTitle(), problem);
+    if (problem)
+        QMessageBox::warning(this, windowTitle(), *problem);
 }
 
 } // namespace faktorlupe::vergleich

@@ -14,7 +14,7 @@ namespace {
 
 void measureLine(ComparisonWindow& window, std::string_view line) {
     std::vector<std::int32_t> numbers;
-    if (!readTypedNumbers(line, numbers).empty() || numbers.empty())
+    if (readTypedNumbers(line, numbers) || numbers.empty())
         return;
     window.measure(numbers);
     window.setWindowState(window.windowState() & ~Qt::WindowMinimized);

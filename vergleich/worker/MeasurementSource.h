@@ -1,6 +1,7 @@
 #pragma once
 
 #include "vergleich/measurement/NumberFigures.h"
+#include "vergleich/measurement/Problem.h"
 
 #include <QString>
 #include <cstdint>
@@ -12,7 +13,7 @@ namespace faktorlupe::vergleich {
 // How a measurement ended: with every number measured, stopped on request, or failed.
 struct MeasurementEnd {
     bool stopped = false;
-    QString failure; // a German sentence saying why it failed; empty when it did not
+    Problem<QString> failure; // why it failed
 };
 
 // Where the comparison window's figures come from: measures numbers one after another and hands
