@@ -322,6 +322,10 @@ INSTANTIATE_TEST_SUITE_P(
         ShellRun{"FilesWrittenAfterTheReaderOfTheTableHasGone",
                  "{ \"$0\" 11 --csv out; echo $? >status; } | true; exit $(cat status)", 1,
                  "liest nicht mehr", "zahl,teiler,", true},
+        ShellRun{"AClockThatStandsStill",
+                 ": >out; ASAN_OPTIONS=$ASAN_OPTIONS:verify_asan_link_order=0 "
+                 "faketime -f '2026-10-25 02:59:58' \"$0\" 12 --csv out",
+                 1, "die Uhr des Rechners ging während der Messung nicht weiter", "", false},
         ShellRun{"FilesWrittenAfterTheTableFailed", "\"$0\" 11 --csv out >/dev/full", 1,
                  "kein Platz", "zahl,teiler,", true},
         ShellRun{"TheLongestName", "n=$(printf %0255d 0); \"$0\" 11 --csv $n && mv $n out", 0,

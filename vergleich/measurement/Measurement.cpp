@@ -17,6 +17,9 @@ using Clock = std::chrono::steady_clock;
 constexpr double kShortestMeasurement = 0.05;
 constexpr int kMeasurements = 3;
 constexpr double kRepeatsWhereNoTick = 100;
+// A million runs of the quickest scan take 20 ms natively: a clock that has not moved by then
+// stands still (a virtual machine's broken clock, libfaketime), and the 50 ms would never come.
+constexpr int kRepeatsAClockMustTickIn = 1000000;
 
 struct Outcome {
     ScanFigures figures;
@@ -75,6 +78,9 @@ NumberFigures measureNumber(std::int32_t zahl, const std::function<void(std::siz
                 took > 0 ? kShortestMeasurement / took * 1.2 : kRepeatsWhereNoTick;
             repeats = static_cast<int>(std::min(std::max(repeats * needed, repeats * 2.0), 1e9));
             took = measure(repeats);
+            if (took <= 0 && repeats >= kRepeatsAClockMustTickIn)
+                throw ClockStandsStill(
+                    "die Uhr des Rechners ging während der Messung nicht weiter");
         }
         std::array<double, kMeasurements> measured{};
         measured[0] = took / repeats;

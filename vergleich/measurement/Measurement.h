@@ -33,8 +33,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Raised when the monotonic clock did not move through a million runs of a scan: no figure can
+// come from it.
+class ClockStandsStill final : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // One German sentence for a measurement of zahl that ended in an error other than a stop: the
-// scans disagreeing, the memory running out, an error of the scans themselves.
+// scans disagreeing, the memory running out, a clock standing still, an error of the scans
+// themselves.
 std::string failureSentence(std::int32_t zahl, const std::exception& error);
 
 } // namespace faktorlupe::vergleich
