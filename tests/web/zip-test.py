@@ -9,7 +9,7 @@ import sys
 import zipfile
 
 PAGE = ["COPYRIGHT", "LICENSE", "chart.js", "engine-source.js", "faktorlupe.css", "form.js",
-        "index.html", "keyboard.js", "layout.js", "page.js", "running.js",
+        "index.html", "keyboard.js", "layout.js", "long-paste.js", "page.js", "running.js",
         "vergleich-engine-source.js", "vergleich.css", "vergleich.html", "vergleich.js"]
 cmake, build, archive = sys.argv[1:4]
 first = open(archive, "rb").read()

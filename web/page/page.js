@@ -39,13 +39,6 @@
         return decimalSeparator;
     }
 
-    // The longest text a box takes from a paste or a drop, counted as the window counts it, in
-    // UTF-16 units. The window refuses a paste beyond what its free memory could lay out; a
-    // page cannot ask how much memory it has, and its browser freezes long before that runs
-    // out, for seconds per million characters. 100 000 characters, five times the longest list
-    // a scan writes (2095133040's 1600 divisors, 20 KB), paste in a fraction of a second.
-    const longestPaste = 100000;
-
     // Room below the form for the status line, in twips.
     const statusLineHeight = 420;
 
@@ -226,16 +219,10 @@
         showReport(layout.unexpectedReport);
     });
 
-    // As the window's: a paste or a drop longer than a box takes is refused with a message.
     function refuseLongPaste(event) {
-        const data = event.clipboardData || event.dataTransfer;
-        const length = data ? data.getData("text/plain").length : 0;
-        if (length <= longestPaste)
-            return;
-        event.preventDefault();
-        const numbers = browserNumbers();
-        showReport("Der Text mit " + (numbers ? numbers.format(length) : String(length)) +
-                   " Zeichen ist zu lang für den freien Arbeitsspeicher und wurde nicht eingefügt.");
+        const refusal = longPaste.refusal(event);
+        if (refusal)
+            showReport(refusal);
     }
     form.addEventListener("paste", refuseLongPaste, true);
     form.addEventListener("drop", refuseLongPaste, true);

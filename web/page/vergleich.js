@@ -355,6 +355,12 @@
         element("numbers").addEventListener("input", function () {
             element("numbersProblem").hidden = true;
         });
+        for (const kind of ["paste", "drop"])
+            element("numbers").addEventListener(kind, function (event) {
+                const refusal = longPaste.refusal(event);
+                if (refusal)
+                    showProblem("numbersProblem", refusal);
+            });
         element("newSeries").addEventListener("click", startOver);
         element("cancel").addEventListener("click", stopMeasuring);
         element("downloadSpreadsheetCsv").addEventListener("click", function () {
