@@ -96,6 +96,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{"NumberWithLineFeed", {"12\n", "--csv", kCsv}},
         BadArguments{"UnknownOption", {"--schnell", "12", "--csv", kCsv}},
         BadArguments{"OptionWithoutName", {"--=5", "--csv", kCsv}},
+        BadArguments{.name = "AValueForASwitch",
+                     .arguments = {"--linear=1", "12", "--csv", kCsv},
+                     .named = {"--linear nimmt keinen Wert", "»1«"}},
         BadArguments{"WindowWithoutADisplay", {"--fenster", "12"}},
         // DISPLAY names an X server that is not there: no abort of Qt's, for either program.
         BadArguments{.name = "WindowWithAnUnreachableDisplay",

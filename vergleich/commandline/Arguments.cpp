@@ -48,6 +48,20 @@ Problem<QString> checkFileOptions(const QCommandLineParser& parser) {
     return std::nullopt;
 }
 
+// The sentence for "--linear=1": a value given to an option that takes none, which the parser only
+// reports in English.
+Problem<QString> valueForASwitch(const QStringList& commandLine) {
+    for (const QString& argument : commandLine.mid(1)) {
+        const QString name = argument.section(QLatin1Char('='), 0, 0);
+        for (const QString& option : {kHelp, kVersion, kLinear, kWindow})
+            if (argument.contains(QLatin1Char('=')) &&
+                (name == QLatin1String("--") + option || name == QLatin1Char('-') + option))
+                return QStringLiteral("--%1 nimmt keinen Wert an; dort steht »%2«.")
+                    .arg(option, argument.section(QLatin1Char('='), 1));
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QString helpText() {
@@ -102,6 +116,8 @@ Problem<QString> parseArguments(const QStringList& commandLine, Arguments& argum
             return QStringLiteral("Unbekannte Option »%1«; --help zeigt die Optionen.")
                 .arg(unknown.first());
         }
+        if (Problem<QString> problem = valueForASwitch(commandLine))
+            return problem;
         return QStringLiteral("Nach --csv, --csv-de und --chart muss ein Dateiname stehen.");
     }
     arguments.help = parser.isSet(kHelp);
