@@ -10,7 +10,9 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QIcon>
+#include <QImageReader>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QShortcut>
@@ -76,6 +78,19 @@ constexpr bool scanRowsNameTheirControls() {
 }
 static_assert(scanRowsNameTheirControls());
 
+// The icons are read as the PNGs they are: a file whose format Qt works out by itself is shown to
+// every image plugin Qt has, each one loaded for that, before the window can show.
+QIcon windowIcon() {
+    QIcon icon;
+    for (const char* size : {"48", "96"}) {
+        QImageReader png(QStringLiteral(":/icons/%1/de.faktorlupe.Faktorlupe.png").arg(size),
+                         "png");
+        png.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(png.read()));
+    }
+    return icon;
+}
+
 template <typename Widget> Widget* control(const Controls& controls, std::string_view name) {
     return static_cast<Widget*>(controls.inTableOrder[controlIndex(name)]);
 }
@@ -90,10 +105,7 @@ MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
       m_rows(rowsOf(m_controls)), m_comparison(QCoreApplication::applicationDirPath()) {
     setCentralWidget(m_clientArea);
     setWindowTitle(QString::fromUtf8(kFormCaption));
-    QIcon icon;
-    for (const char* size : {"48", "96"})
-        icon.addFile(QStringLiteral(":/icons/%1/de.faktorlupe.Faktorlupe.png").arg(size));
-    setWindowIcon(icon);
+    setWindowIcon(windowIcon());
     // The form's own font; only the "x" buttons show it.
     QFont font(QString::fromUtf8(kFormFontFamily));
     font.setPointSizeF(kFormFontPointSize);
