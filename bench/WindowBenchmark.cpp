@@ -116,10 +116,7 @@ Startup measureStartup(const char* program) {
     return result;
 }
 
-Startup medianStartup(const char* program, int runs) {
-    std::vector<Startup> all;
-    for (int i = 0; i < runs; ++i)
-        all.push_back(measureStartup(program));
+Startup median(std::vector<Startup> all) {
     std::sort(all.begin(), all.end(),
               [](const Startup& a, const Startup& b) { return a.milliseconds < b.milliseconds; });
     return all[all.size() / 2];
@@ -146,9 +143,17 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: %s PATH/TO/faktorlupe PATH/TO/minimal_qt_window\n", argv[0]);
         return 2;
     }
-    constexpr int kStartupRuns = 7;
-    const Startup faktorlupe = medianStartup(argv[1], kStartupRuns);
-    const Startup minimal = medianStartup(argv[2], kStartupRuns);
+    // The two programs start by turns, so that a machine that grows busier or quieter during
+    // the runs weighs on both alike.
+    constexpr int kStartupRuns = 15;
+    std::vector<Startup> faktorlupeRuns;
+    std::vector<Startup> minimalRuns;
+    for (int i = 0; i < kStartupRuns; ++i) {
+        faktorlupeRuns.push_back(measureStartup(argv[1]));
+        minimalRuns.push_back(measureStartup(argv[2]));
+    }
+    const Startup faktorlupe = median(faktorlupeRuns);
+    const Startup minimal = median(minimalRuns);
     if (faktorlupe.milliseconds < 0 || minimal.milliseconds < 0) {
         std::fprintf(stderr, "a window did not appear: is an X server running?\n");
         return 1;
