@@ -55,7 +55,7 @@ const char* dashesName(Dashes dashes) {
 
 std::string scanJson(const ChartScan& scan) {
     const auto pointJson = [](const ChartPoint& point) {
-        return "[" + jsonNumber(point.x) + "," + jsonNumber(point.y) + "]";
+        return jsonArray({jsonNumber(point.x), jsonNumber(point.y)});
     };
     return JsonObject()
         .text("name", scan.name)

@@ -33,6 +33,10 @@ std::string jsonNumber(double value) {
     return text;
 }
 
+std::string jsonInteger(long long value) {
+    return std::to_string(value);
+}
+
 void JsonObject::startField(std::string_view name) {
     if (m_json.size() > 1)
         m_json += ',';
@@ -52,7 +56,7 @@ JsonObject& JsonObject::number(std::string_view name, double value) {
 }
 
 JsonObject& JsonObject::integer(std::string_view name, long long value) {
-    return written(name, std::to_string(value));
+    return written(name, jsonInteger(value));
 }
 
 JsonObject& JsonObject::boolean(std::string_view name, bool value) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace faktorlupe {
 
@@ -12,6 +13,9 @@ std::string jsonQuoted(std::string_view text);
 
 // A double as JSON, so that JSON.parse gives back the same value: "0.6", "8.8961907770652581e-06".
 std::string jsonNumber(double value);
+
+// A whole number as JSON: "-12".
+std::string jsonInteger(long long value);
 
 // A JSON object written field by field:
 //   JsonObject().text("name", "txtEingabe").integer("left", 360).json()
@@ -41,6 +45,11 @@ std::string jsonArray(const Items& items, Write write, std::string_view separato
     for (const auto& item : items)
         json += (json.size() > 1 ? std::string(separator) : std::string()) + write(item);
     return json + "]";
+}
+
+// Items written as JSON already, as a JSON array.
+inline std::string jsonArray(const std::vector<std::string>& written) {
+    return jsonArray(written, [](const std::string& item) { return item; });
 }
 
 } // namespace faktorlupe

@@ -26,23 +26,21 @@ namespace {
 using namespace faktorlupe::vergleich;
 
 using faktorlupe::jsonArray;
+using faktorlupe::jsonInteger;
 using faktorlupe::jsonNumber;
 using faktorlupe::JsonObject;
-
-std::string integerJson(long long value) {
-    return std::to_string(value);
-}
 
 // The figures as the page hands them back: zahl, divisors, then for each scan its candidates,
 // divisors, seconds, fastest and slowest.
 std::string figuresJson(const NumberFigures& figures) {
-    std::string json = "[" + std::to_string(figures.zahl) + "," + std::to_string(figures.divisors);
+    std::vector<std::string> items{jsonInteger(figures.zahl), jsonInteger(figures.divisors)};
     for (std::size_t i = 0; i < kScanCount; ++i)
-        json += "," + std::to_string(figures.scans[i].candidates) + "," +
-                std::to_string(figures.scans[i].divisors) + "," +
-                jsonNumber(figures.scans[i].seconds) + "," + jsonNumber(figures.ranges[i].fastest) +
-                "," + jsonNumber(figures.ranges[i].slowest);
-    return json + "]";
+        items.insert(items.end(),
+                     {jsonInteger(figures.scans[i].candidates),
+                      jsonInteger(figures.scans[i].divisors), jsonNumber(figures.scans[i].seconds),
+                      jsonNumber(figures.ranges[i].fastest),
+                      jsonNumber(figures.ranges[i].slowest)});
+    return jsonArray(items);
 }
 
 std::string cellJson(const FigureCell& cell) {
@@ -108,7 +106,7 @@ EMSCRIPTEN_KEEPALIVE const char* vergleich_read(const char* line) {
     return handedOut(
         JsonObject()
             .written("numbers",
-                     jsonArray(problem ? std::vector<std::int32_t>{} : numbers, integerJson))
+                     jsonArray(problem ? std::vector<std::int32_t>{} : numbers, jsonInteger))
             .text("problem", problem.value_or(""))
             .text("taken", numbersTaken(numbers.size()))
             .json());
@@ -120,7 +118,7 @@ EMSCRIPTEN_KEEPALIVE const char* vergleich_presets() {
         return JsonObject()
             .text("name", preset.name)
             .text("description", preset.description)
-            .written("numbers", jsonArray(preset.numbers(), integerJson))
+            .written("numbers", jsonArray(preset.numbers(), jsonInteger))
             .json();
     };
     return handedOut(jsonArray(seriesPresets(), presetJson));
@@ -151,16 +149,16 @@ EMSCRIPTEN_KEEPALIVE const char* vergleich_table() {
     const auto headingJson = [](const FigureColumn& column) {
         return faktorlupe::jsonQuoted(column.heading);
     };
-    std::string rows;
+    std::vector<std::string> rows;
     for (std::size_t r = 0; r < table().size(); ++r) {
         std::vector<FigureCell> cells;
         for (std::size_t c = 0; c < figureColumns().size(); ++c)
             cells.push_back(figureCell(table(), r, c));
-        rows += (r > 0 ? "," : "") + jsonArray(cells, cellJson);
+        rows.push_back(jsonArray(cells, cellJson));
     }
     return handedOut(JsonObject()
                          .written("headings", jsonArray(figureColumns(), headingJson))
-                         .written("rows", "[" + rows + "]")
+                         .written("rows", jsonArray(rows))
                          .json());
 }
 
