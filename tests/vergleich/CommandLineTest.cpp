@@ -99,6 +99,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{.name = "AValueForASwitch",
                      .arguments = {"--linear=1", "12", "--csv", kCsv},
                      .named = {"--linear nimmt keinen Wert", "»1«"}},
+        BadArguments{.name = "AValueForTheShortHelp",
+                     .arguments = {"-h=ja"},
+                     .named = {"--help nimmt keinen Wert", "»ja«"}},
         BadArguments{"WindowWithoutADisplay", {"--fenster", "12"}},
         // DISPLAY names an X server that is not there: no abort of Qt's, for either program.
         BadArguments{.name = "WindowWithAnUnreachableDisplay",

@@ -48,16 +48,30 @@ Problem<QString> checkFileOptions(const QCommandLineParser& parser) {
     return std::nullopt;
 }
 
+// The options, each with the name of the value it takes, if it takes one.
+QList<QCommandLineOption> options() {
+    return {QCommandLineOption(kCsv, QString(), QStringLiteral("DATEI")),
+            QCommandLineOption(kSpreadsheetCsv, QString(), QStringLiteral("DATEI")),
+            QCommandLineOption(kChart, QString(), QStringLiteral("DATEI")),
+            QCommandLineOption(QStringList{QStringLiteral("h"), kHelp}),
+            QCommandLineOption(kVersion),
+            QCommandLineOption(kLinear),
+            QCommandLineOption(kWindow)};
+}
+
 // The sentence for "--linear=1": a value given to an option that takes none, which the parser only
 // reports in English.
 Problem<QString> valueForASwitch(const QStringList& commandLine) {
     for (const QString& argument : commandLine.mid(1)) {
+        if (!argument.contains(QLatin1Char('=')))
+            continue;
         const QString name = argument.section(QLatin1Char('='), 0, 0);
-        for (const QString& option : {kHelp, kVersion, kLinear, kWindow})
-            if (argument.contains(QLatin1Char('=')) &&
-                (name == QLatin1String("--") + option || name == QLatin1Char('-') + option))
-                return QStringLiteral("--%1 nimmt keinen Wert an; dort steht »%2«.")
-                    .arg(option, argument.section(QLatin1Char('='), 1));
+        for (const QCommandLineOption& option : options())
+            for (const QString& optionName : option.names())
+                if (option.valueName().isEmpty() && (name == QLatin1String("--") + optionName ||
+                                                     name == QLatin1Char('-') + optionName))
+                    return QStringLiteral("--%1 nimmt keinen Wert an; dort steht »%2«.")
+                        .arg(option.names().constLast(), argument.section(QLatin1Char('='), 1));
     }
     return std::nullopt;
 }
@@ -97,13 +111,7 @@ QString helpText() {
 Problem<QString> parseArguments(const QStringList& commandLine, Arguments& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOption(QCommandLineOption(kCsv, QString(), QStringLiteral("DATEI")));
-    parser.addOption(QCommandLineOption(kSpreadsheetCsv, QString(), QStringLiteral("DATEI")));
-    parser.addOption(QCommandLineOption(kChart, QString(), QStringLiteral("DATEI")));
-    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), kHelp}));
-    parser.addOption(QCommandLineOption(kVersion));
-    parser.addOption(QCommandLineOption(kLinear));
-    parser.addOption(QCommandLineOption(kWindow));
+    parser.addOptions(options());
     if (!parser.parse(commandLine)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
