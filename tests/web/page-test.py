@@ -119,8 +119,8 @@ PASTE_ROWS = [
 ]
 # The comparison page's line "Zahlen:" says it below the line.
 VERGLEICH_PASTE_ROWS = [
-    ("LongerPasteIntoTheNumbersLineIsRefused", "paste", "numbers", 100001, True),
-    ("LongestDropIntoTheNumbersLineIsTaken", "drop", "numbers", 100000, False),
+    ("LongerPasteIntoTheNumbersLineIsRefused", "paste", "numbers", 100001, True, "numbersProblem"),
+    ("LongestDropIntoTheNumbersLineIsTaken", "drop", "numbers", 100000, False, "numbersProblem"),
 ]
 
 # Each control of the layout, by its element id, as a screen reader gets it; written down from
@@ -216,7 +216,10 @@ def error_case(name, text, button, heading, message):
     return case
 
 
-def paste_case(name, kind, box, length, refused):
+def paste_case(name, kind, box, length, refused, told_in="errorReportText"):
+    """told_in: where the refusal is told, the error report's text or the sentence below a line."""
+    in_report = told_in == "errorReportText"
+
     def case(page):
         prevented = page.driver.execute_script("""
             const data = new DataTransfer();
@@ -226,20 +229,19 @@ def paste_case(name, kind, box, length, refused):
                 : new DragEvent("drop", {dataTransfer: data, bubbles: true, cancelable: true});
             document.getElementById(arguments[1]).dispatchEvent(event);
             return event.defaultPrevented;""", kind, box, length)
-        in_line = box == "numbers"
-        told = not page.element("numbersProblem").get_property("hidden") if in_line \
-            else page.report_open()
+        told = page.report_open() if in_report \
+            else not page.element(told_in).get_property("hidden")
         assert prevented == refused and told == refused, (prevented, refused)
         if refused:
-            report = page.element("numbersProblem" if in_line else "errorReportText").text
+            report = page.element(told_in).text
             # Grouped as the browser's language groups; under "C", as a C locale, not at all.
             grouped = length if page.driver.execute_script("return navigator.language") == "C" \
                 else format(length, ",").replace(",", ".")
             assert report == ("Der Text mit %s Zeichen ist zu lang für den freien Arbeitsspeicher"
                               " und wurde nicht eingefügt." % grouped), report
-            if not in_line:
+            if in_report:
                 page.close_report()
-        assert in_line or not page.busy()
+        assert not in_report or not page.busy()
     case.__name__ = "case_" + kind + "_" + name
     return case
 
