@@ -1,5 +1,9 @@
 #include "desktop/SmallHeaps.h"
 
+// Any header of the C library says which one it is; without one, __GLIBC__ is not yet defined
+// and the tuning would silently vanish.
+#include <cstdlib>
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
