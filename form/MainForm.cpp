@@ -80,7 +80,7 @@ static_assert(scanRowsNameTheirControls());
 
 // The icons are read as the PNGs they are: a file whose format Qt works out by itself is shown to
 // every image plugin Qt has, each one loaded for that, before the window can show.
-QIcon windowIcon() {
+QIcon faktorlupeIcon() {
     QIcon icon;
     for (const char* size : {"48", "96"}) {
         QImageReader png(QStringLiteral(":/icons/%1/de.faktorlupe.Faktorlupe.png").arg(size),
@@ -105,7 +105,7 @@ MainForm::MainForm(ErrorReporter reportError, Stopwatch stopwatch)
       m_rows(rowsOf(m_controls)), m_comparison(QCoreApplication::applicationDirPath()) {
     setCentralWidget(m_clientArea);
     setWindowTitle(QString::fromUtf8(kFormCaption));
-    setWindowIcon(windowIcon());
+    setWindowIcon(faktorlupeIcon());
     // The form's own font; only the "x" buttons show it.
     QFont font(QString::fromUtf8(kFormFontFamily));
     font.setPointSizeF(kFormFontPointSize);
