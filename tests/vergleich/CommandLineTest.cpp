@@ -218,22 +218,23 @@ TEST(CommandLineTest, WritesWellFormedSvgChart) {
 }
 
 // A full disk: faktorlupe-vergleich runs in a mount namespace of its own on a 64 KB tmpfs that
-// holds an old file and, beside it, a file that takes up every byte left.
+// holds an old file (unless old is -) and, beside it, a file that takes up every byte left.
 const char* const kOnAFullDisk = R"(
 disk=$1 old=$2 name=$3 after=$4
 shift 4
 mount -t tmpfs -o size=64k tmpfs "$disk" || exit 77
-cp "$old" "$disk/$name" && cat /dev/zero >"$disk/voll" 2>/dev/null
+{ [ "$old" = - ] || cp "$old" "$disk/$name"; } && cat /dev/zero >"$disk/voll" 2>/dev/null
 cd "$disk" && "$@"
 status=$?
-cp "$disk/$name" "$after"
+[ ! -e "$disk/$name" ] || cp "$disk/$name" "$after"
 exit $status
 )";
 
 struct FullDisk {
     const char* name;
     QStringList arguments;
-    const char* file; // the file that exists before and is to be written
+    const char* file;  // the file to be written
+    bool older = true; // whether an older file of that name is there before
 };
 
 class FullDiskTest : public ::testing::TestWithParam<FullDisk> {};
@@ -252,8 +253,9 @@ TEST_P(FullDiskTest, OldFileStaysWholeAndTheRunFails) {
     QProcess process;
     process.start("unshare",
                   QStringList{"--mount", "--map-root-user", "sh", "-c", kOnAFullDisk, "sh",
-                              here.filePath("disk"), here.filePath("old"), GetParam().file,
-                              here.filePath("after"), FAKTORLUPE_VERGLEICH} +
+                              here.filePath("disk"),
+                              GetParam().older ? here.filePath("old") : QStringLiteral("-"),
+                              GetParam().file, here.filePath("after"), FAKTORLUPE_VERGLEICH} +
                       GetParam().arguments);
     ASSERT_TRUE(process.waitForFinished(120000));
     const QString err = QString::fromUtf8(process.readAllStandardError());
@@ -261,7 +263,13 @@ TEST_P(FullDiskTest, OldFileStaysWholeAndTheRunFails) {
         GTEST_SKIP() << "no tmpfs of its own can be mounted here: " << err.toStdString();
     EXPECT_EQ(process.exitCode(), 1) << err.toStdString();
     EXPECT_TRUE(err.contains(GetParam().file) && err.contains("kein Platz")) << err.toStdString();
+    EXPECT_EQ(err.contains("Eine ältere Datei dieses Namens ist unverändert."), GetParam().older)
+        << err.toStdString();
     QFile after(here.filePath("after"));
+    if (!GetParam().older) {
+        EXPECT_FALSE(after.exists()) << "a file was left behind";
+        return;
+    }
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_TRUE(after.readAll() == oldContent) << "the old file was damaged";
 }
@@ -270,7 +278,9 @@ INSTANTIATE_TEST_SUITE_P(
     Vergleich, FullDiskTest,
     ::testing::Values(FullDisk{"PngChart", {"11", "--chart", "chart.png"}, "chart.png"},
                       FullDisk{"SvgChart", {"11", "--chart", "chart.svg"}, "chart.svg"},
-                      FullDisk{"SpreadsheetCsv", {"11", "--csv-de", "werte.csv"}, "werte.csv"}),
+                      FullDisk{"SpreadsheetCsv", {"11", "--csv-de", "werte.csv"}, "werte.csv"},
+                      FullDisk{
+                          "CsvWithoutAnOlderFile", {"11", "--csv", "neu.csv"}, "neu.csv", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // faktorlupe-vergleich ("$0") started by sh in an empty folder, for what only a shell sets up:

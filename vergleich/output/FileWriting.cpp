@@ -151,9 +151,13 @@ Problem<QString> writeWholeFile(const QString& path, const QByteArray& bytes) {
     const int error = target.error != 0 ? target.error : replaceFile(target, bytes);
     if (error == 0)
         return std::nullopt;
-    return QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2. Eine ältere Datei "
-                          "dieses Namens ist unverändert.")
-        .arg(path, reasonOf(error));
+    const QString failed = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2.")
+                               .arg(path, reasonOf(error));
+    // Whether an older file is there is asked after the failure, which leaves it as it was.
+    struct stat older {};
+    if (::stat(nativeNameOf(path).constData(), &older) != 0)
+        return failed;
+    return failed + QStringLiteral(" Eine ältere Datei dieses Namens ist unverändert.");
 }
 
 } // namespace faktorlupe::vergleich
