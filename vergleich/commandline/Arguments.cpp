@@ -76,6 +76,19 @@ Problem<QString> valueForASwitch(const QStringList& commandLine) {
     return std::nullopt;
 }
 
+// An option the parser names without its dashes ("schnell"), as it was typed ("--schnell").
+QString asTyped(const QStringList& commandLine, const QString& name) {
+    for (const QString& argument : commandLine.mid(1)) {
+        const QString typed = argument.section(QLatin1Char('='), 0, 0);
+        QString withoutDashes = typed;
+        while (withoutDashes.startsWith(QLatin1Char('-')))
+            withoutDashes.remove(0, 1);
+        if (typed.startsWith(QLatin1Char('-')) && withoutDashes == name)
+            return typed;
+    }
+    return QLatin1String("--") + name;
+}
+
 } // namespace
 
 QString helpText() {
@@ -122,7 +135,7 @@ Problem<QString> parseArguments(const QStringList& commandLine, Arguments& argum
             arguments.window = parser.isSet(kWindow);
             arguments.unknownOption = true;
             return QStringLiteral("Unbekannte Option »%1«; --help zeigt die Optionen.")
-                .arg(unknown.first());
+                .arg(asTyped(commandLine, unknown.first()));
         }
         if (Problem<QString> problem = valueForASwitch(commandLine))
             return problem;
