@@ -5,12 +5,16 @@
 #include <QApplication>
 #include <QLabel>
 #include <QStatusBar>
+#include <cmath>
 
 namespace faktorlupe {
 namespace {
 
 // The font size of the status line at the form's designed size.
 constexpr double kPointSize = 11;
+// What the bar leaves between the key for the comparison and its right edge, which it otherwise
+// touches: with it the key stands as far from the right edge as the message from the left one.
+constexpr double kRightInset = 6;
 
 } // namespace
 
@@ -24,10 +28,12 @@ StatusLine::StatusLine(QStatusBar& bar)
     m_comparisonKey->setAccessibleName(
         QStringLiteral("Strg+L öffnet den Laufzeitvergleich für die eingegebene Zahl"));
     bar.setSizeGripEnabled(false);
+    // The font first: the bar takes its height from the font its widgets have when they are
+    // added, and with the application's smaller one it cut off the descenders.
+    scale(1);
     bar.addWidget(m_notice);
     bar.addWidget(m_message, 1);
     bar.addPermanentWidget(m_comparisonKey);
-    scale(1);
 }
 
 void StatusLine::announce(const QString& shown, const QString& shownForSpeech,
@@ -51,6 +57,8 @@ void StatusLine::scale(double factor) {
     font.setPointSizeF(kPointSize * factor);
     // The labels in the bar take its font.
     m_bar.setFont(font);
+    m_comparisonKey->setContentsMargins(0, 0, static_cast<int>(std::lround(kRightInset * factor)),
+                                        0);
 }
 
 } // namespace faktorlupe
