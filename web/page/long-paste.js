@@ -5,6 +5,20 @@
 // five times the longest list a scan writes (2095133040's 1600 divisors, 20 KB) and paste in a
 // fraction of a second.
 "use strict";
+
+// Numbers as the browser's language writes them, for both pages. A tag Intl refuses ("C", which
+// WebKitGTK reports under LANG=C.UTF-8) is taken as the desktop takes a C locale: a decimal point
+// and no grouping, which is what null stands for.
+function browserNumbers() {
+    try {
+        return new Intl.NumberFormat(navigator.language);
+    } catch (error) {
+        if (error instanceof RangeError)
+            return null;
+        throw error;
+    }
+}
+
 const longPaste = (function () {
     const longest = 100000;
 
@@ -22,13 +36,8 @@ const longPaste = (function () {
 
     // As the browser's language writes the count: "20.000.000" in German.
     function grouped(count) {
-        try {
-            return new Intl.NumberFormat(navigator.language).format(count);
-        } catch (error) {
-            if (error instanceof RangeError)
-                return String(count);
-            throw error;
-        }
+        const numbers = browserNumbers();
+        return numbers ? numbers.format(count) : String(count);
     }
 
     return { refusal: refusal };

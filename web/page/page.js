@@ -13,19 +13,6 @@
     const errorReport = document.getElementById("errorReport");
     const element = function (name) { return document.getElementById(name); };
 
-    // Numbers as the browser's language writes them. A tag Intl refuses ("C", which WebKitGTK
-    // reports under LANG=C.UTF-8) is taken as the desktop takes a C locale: a decimal point and
-    // no grouping, which is what null stands for.
-    function browserNumbers() {
-        try {
-            return new Intl.NumberFormat(navigator.language);
-        } catch (error) {
-            if (error instanceof RangeError)
-                return null;
-            throw error;
-        }
-    }
-
     // The decimal separator of the browser's language, which the stopwatch writes. Looked up at
     // the first scan: the lookup costs a first page a good part of its start.
     let decimalSeparator = null;
