@@ -59,33 +59,41 @@ QList<QCommandLineOption> options() {
             QCommandLineOption(kWindow)};
 }
 
+// An argument's option as typed ("--linear" of "--linear=1") and its name without the dashes.
+struct TypedOption {
+    QString typed;
+    QString name;
+};
+TypedOption typedOption(const QString& argument) {
+    TypedOption option{argument.section(QLatin1Char('='), 0, 0), {}};
+    option.name = option.typed;
+    while (option.name.startsWith(QLatin1Char('-')))
+        option.name.remove(0, 1);
+    return option;
+}
+
 // The sentence for "--linear=1": a value given to an option that takes none, which the parser only
 // reports in English.
 Problem<QString> valueForASwitch(const QStringList& commandLine) {
+    const QList<QCommandLineOption> all = options();
     for (const QString& argument : commandLine.mid(1)) {
-        if (!argument.contains(QLatin1Char('=')))
+        if (!argument.startsWith(QLatin1Char('-')) || !argument.contains(QLatin1Char('=')))
             continue;
-        const QString name = argument.section(QLatin1Char('='), 0, 0);
-        for (const QCommandLineOption& option : options())
-            for (const QString& optionName : option.names())
-                if (option.valueName().isEmpty() && (name == QLatin1String("--") + optionName ||
-                                                     name == QLatin1Char('-') + optionName))
-                    return QStringLiteral("--%1 nimmt keinen Wert an; dort steht »%2«.")
-                        .arg(option.names().constLast(), argument.section(QLatin1Char('='), 1));
+        const QString name = typedOption(argument).name;
+        for (const QCommandLineOption& option : all)
+            if (option.valueName().isEmpty() && option.names().contains(name))
+                return QStringLiteral("--%1 nimmt keinen Wert an; dort steht »%2«.")
+                    .arg(option.names().constLast(), argument.section(QLatin1Char('='), 1));
     }
     return std::nullopt;
 }
 
 // An option the parser names without its dashes ("schnell"), as it was typed ("--schnell").
 QString asTyped(const QStringList& commandLine, const QString& name) {
-    for (const QString& argument : commandLine.mid(1)) {
-        const QString typed = argument.section(QLatin1Char('='), 0, 0);
-        QString withoutDashes = typed;
-        while (withoutDashes.startsWith(QLatin1Char('-')))
-            withoutDashes.remove(0, 1);
-        if (typed.startsWith(QLatin1Char('-')) && withoutDashes == name)
-            return typed;
-    }
+    for (const QString& argument : commandLine.mid(1))
+        if (const TypedOption option = typedOption(argument);
+            argument.startsWith(QLatin1Char('-')) && option.name == name)
+            return option.typed;
     return QLatin1String("--") + name;
 }
 
