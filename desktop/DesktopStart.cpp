@@ -3,8 +3,12 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <fontconfig/fontconfig.h>
 #include <mutex>
 #include <string_view>
+#include <sys/resource.h>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 namespace faktorlupe {
@@ -108,6 +112,22 @@ void holdWhileStarting(QtMsgType type, const QMessageLogContext& context, const 
         {type, context.file, context.function, context.category, context.line, message});
 }
 
+// Qt reads the system's font configuration only when the first widget lays out its text, on the
+// thread that builds the window. Read on another core while Qt connects to the display, it is
+// ready by then. The reading yields to the display server, which answers Qt on that core
+// meanwhile (Linux gives a thread its own niceness). A thread that cannot start leaves the
+// reading to Qt.
+std::jthread readFontConfigurationAhead() {
+    try {
+        return std::jthread([] {
+            setpriority(PRIO_PROCESS, 0, 10);
+            FcInit();
+        });
+    } catch (const std::system_error&) {
+        return {};
+    }
+}
+
 } // namespace
 
 std::unique_ptr<QApplication> startDesktopApplication(int& argc, char* argv[],
@@ -117,7 +137,11 @@ std::unique_ptr<QApplication> startDesktopApplication(int& argc, char* argv[],
     startingProgram = program;
     askedPlatforms = platformsAsked(argc, argv);
     const QtMessageHandler previous = qInstallMessageHandler(holdWhileStarting);
-    auto application = std::make_unique<QApplication>(argc, argv);
+    std::unique_ptr<QApplication> application;
+    {
+        const std::jthread fontConfiguration = readFontConfigurationAhead();
+        application = std::make_unique<QApplication>(argc, argv);
+    }
     qInstallMessageHandler(previous);
     // A platform that starts without a screen (linuxfb without a framebuffer) leaves Qt to abort
     // at the first window, or to crash where a widget asks for its screen.
